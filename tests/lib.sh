@@ -1,0 +1,54 @@
+# Shared by the test scripts, which set $echo2 to the binary under test.
+# ECHO2_LAUNCHER, when set, is a command line that every start of echo2
+# runs under, such as a memory checker.
+set -u
+launch=${ECHO2_LAUNCHER-}
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+passed=0
+failed=0
+
+# The prompt line without its newline, by its bytes: an editor or a font can
+# turn the parentheses, spaces, "<" and digits into full-width look-alikes.
+prompt='\xe6\x96\x87\xe5\xad\x97\xe5\x88\x97\xe3\x82\x92\x32\xe3\x81\xa4'
+prompt=$prompt'\xe5\x85\xa5\xe5\x8a\x9b\x28\xe9\x95\xb7\xe3\x81\x95\x20\x3c'
+prompt=$prompt'\x20\x32\x30\x29'
+
+# start [ARG...]: run echo2 on the caller's redirections, stderr to $tmp/err
+# and the exit status to $status; $tmp/out starts empty.
+start() {
+	: >"$tmp/out"
+	status=0
+	$launch "$echo2" "$@" 2>"$tmp/err" || status=$?
+}
+
+# check NAME STATUS OUT ERR: the last run against the wanted exit status and
+# the wanted bytes (printf %b escapes) of $tmp/out and $tmp/err; a mismatch
+# shows both sides as a hex dump.
+check() {
+	printf '%b' "$3" >"$tmp/want-out"
+	printf '%b' "$4" >"$tmp/want-err"
+	ok=1
+	if [ "$status" != "$2" ]; then
+		printf 'FAIL %s: exit status %s, want %s\n' "$1" "$status" "$2"
+		ok=0
+	fi
+	for stream in out err; do
+		cmp -s "$tmp/want-$stream" "$tmp/$stream" && continue
+		printf 'FAIL %s: std%s differs\nwant:\n' "$1" "$stream"
+		od -An -tx1 -c "$tmp/want-$stream"
+		printf 'got:\n'
+		od -An -tx1 -c "$tmp/$stream"
+		ok=0
+	done
+	if [ "$ok" = 1 ]; then
+		passed=$((passed + 1))
+	else
+		failed=$((failed + 1))
+	fi
+}
+
+finish() {
+	printf '%d passed, %d failed\n' "$passed" "$failed"
+	[ "$failed" = 0 ]
+}
