@@ -14,6 +14,21 @@ prompt='\xe6\x96\x87\xe5\xad\x97\xe5\x88\x97\xe3\x82\x92\x32\xe3\x81\xa4'
 prompt=$prompt'\xe5\x85\xa5\xe5\x8a\x9b\x28\xe9\x95\xb7\xe3\x81\x95\x20\x3c'
 prompt=$prompt'\x20\x32\x30\x29'
 
+# Launcher prefixes for streams that fail on purpose. $streams arranges one
+# (see streams.pl); $inject, followed by strace's -e inject=CALL:error=ERRNO
+# :when=N, fails the Nth CALL on echo2's stdin or stdout and no other file.
+streams="perl $(dirname "$0")/streams.pl"
+# LeakSanitizer cannot run under ptrace, as strace runs echo2.
+inject='env ASAN_OPTIONS=detect_leaks=0 strace -o /dev/null'
+inject=$inject' -e quiet=path-resolution -P /dev/stdin -P /dev/stdout'
+
+# need COMMAND PACKAGE: fail the test at once when COMMAND is missing.
+need() {
+	command -v "$1" >/dev/null && return
+	printf 'FAIL: this test needs %s (Debian package %s)\n' "$1" "$2"
+	exit 1
+}
+
 # start [ARG...]: run echo2 on the caller's redirections, stderr to $tmp/err
 # and the exit status to $status; $tmp/out starts empty.
 start() {

@@ -1,14 +1,22 @@
 #!/bin/bash
 # echo2 on a file leaves the rest of the file, from the first byte that its
-# two reads did not take, to the next command that reads it.
+# two reads did not take, to the next command that reads it: also when a
+# write kills echo2, since the input is handed back before the echo lines.
 echo2=$1
 . "$(dirname "$0")/lib.sh"
 
-# rest INPUT WANT: after echo2 has read INPUT from a file, WANT is left.
+# rest INPUT WANT [STATUS LAUNCH]: after echo2, started under LAUNCH, has read
+# INPUT from a file and ended with STATUS (0 by default), the next command
+# reads WANT, the first 32 bytes left.
 rest() {
 	printf '%b' "$1" >"$tmp/in"
-	{ start >/dev/null; cat >"$tmp/out"; } <"$tmp/in"
-	check "rest of '$1'" 0 "$2" ''
+	# echo2 appends to a file of 4096 bytes, so that a file-size limit of
+	# 4096 stops echo2's first write but no smaller file of a launcher's.
+	head -c 4096 /dev/zero >"$tmp/echoed"
+	# The shell that runs echo2 reports its death by a signal on its stderr.
+	{ launch="${4-} $launch" start >>"$tmp/echoed"; head -c 32 >"$tmp/out"; } \
+		<"$tmp/in" 2>/dev/null
+	check "rest of '${1:0:40}' ${4-}" "${3-0}" "$2" ''
 }
 
 rest 'abc\ndef\nghi\njkl\n'                        'ghi\njkl\n'
@@ -16,5 +24,13 @@ rest 'abcdefghijklmnopqrstuvwxyz\nnext\n'          'next\n'
 rest 'abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMN\n'  'MN\n'
 rest 'abc\nABCDEFGHIJKLMNOPQRSTUVWXYZ\nnext\n'     'TUVWXYZ\nnext\n'
 rest 'abc\ndef\n'                                  ''
+# More than one stdio buffer, and a write that kills echo2: its reader has
+# gone (SIGPIPE, status 128+13), or its output file is at the size limit
+# (SIGXFSZ, 128+25).
+nums="$(seq -s '\n' 2000)\n" after_two='3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15\n'
+rest "$nums" "$after_two"
+need prlimit util-linux
+rest "$nums" "$after_two" 141 "$streams gone"
+rest "$nums" "$after_two" 153 'prlimit --fsize=4096'
 
 finish

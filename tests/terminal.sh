@@ -4,13 +4,23 @@
 echo2=$1
 . "$(dirname "$0")/lib.sh"
 
-if ! command -v expect >/dev/null; then
-	echo 'FAIL: this test needs expect (Debian package expect)'
-	exit 1
-fi
-status=0
-expect "$(dirname "$0")/terminal.exp" "$echo2" >"$tmp/out" 2>"$tmp/err" ||
-	status=$?
-check 'abc and def typed' 0 "$prompt\r\nabc\r\ndef\r\nstr1=[abc]\r\nstr2=[def\r\n]\r\n" ''
+need expect expect
+# at_terminal NAME STATUS OUT [AHEAD]: what the terminal shows, stderr included.
+at_terminal() {
+	status=0
+	expect "$(dirname "$0")/terminal.exp" "$echo2" ${4+"$4"} >"$tmp/out" \
+		2>"$tmp/err" || status=$?
+	check "$1" "$2" "$3" ''
+}
+
+at_terminal 'abc and def typed' 0 \
+	"$prompt\r\nabc\r\ndef\r\nstr1=[abc]\r\nstr2=[def\r\n]\r\n"
+# The prompt, written on its own here, fails with EAGAIN, then the first read
+# with EIO: each stream's report names its own failure.
+need strace strace
+ECHO2_LAUNCHER="$inject -e inject=write:error=EAGAIN:when=1 -e inject=read:error=EIO:when=1 $launch" \
+	at_terminal 'prompt and a read failed' 1 \
+	'abc\r\nstr1=[]\r\nstr2=[abc\r\n]\r\necho2: read error: Input/output error\r\necho2: write error: Resource temporarily unavailable\r\n' \
+	abc
 
 finish
