@@ -1,0 +1,2 @@
+// The empty program that the benchmark sets beside echo2.
+int main() {}
