@@ -2,10 +2,11 @@
 # bench/instructions.sh [BUILD]: the instructions that one run of echo2 on
 # two short lines costs, counted by callgrind, beside an empty program built
 # with the same compiler and flags. Both pay the same process start-up and
-# dynamic linking, whose share moves with the processor and the size of the
-# environment; what echo2 adds above the empty program moves with neither,
-# and the run fails when that is more than 16,000 instructions. Every
-# program runs in an empty environment; head -n 2 is there for comparison.
+# dynamic linking, whose cost moves with the processor, the system's
+# libraries and the environment; what echo2 adds above the empty program
+# hardly moves, and the run fails when that is more than 16,000
+# instructions. Every program runs in an empty environment; head -n 2 is
+# there for comparison.
 set -euo pipefail
 build=${1:-build/default}
 limit=16000

@@ -38,6 +38,7 @@ printf 'abc\nde' >"$tmp/part"
 launch="$inject -e inject=read:error=EIO:when=2 $launch" start <"$tmp/part" >"$tmp/out"
 check 'read error after bytes' 1 "$prompt\nstr1=[abc]\nstr2=[]\n" \
 	'echo2: read error: Input/output error\n'
+# The FIFO, emptied by the non-blocking case above, now answers EAGAIN.
 launch="$inject -e inject=read:error=EIO:when=1 $streams nonblocking $launch" \
 	start <&3 >"$tmp/out"
 check 'read error, then EAGAIN' 1 "$no_input" 'echo2: read error: Input/output error\n'
