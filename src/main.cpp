@@ -11,6 +11,7 @@ int main()
 	// The errno of the first failure on each stream, taken where it fails:
 	// any later call may change errno before the report at the end.
 	int read_errno = 0;
+	int handback_errno = 0;
 	int write_errno = 0;
 
 	std::puts("文字列を2つ入力(長さ < 20)");
@@ -31,8 +32,10 @@ int main()
 	// Hand a seekable stdin back right after the last byte taken now, not
 	// at exit: a write below may kill echo2 (SIGPIPE, SIGXFSZ), and the
 	// next reader of the file must not lose what stdio read ahead. On a
-	// pipe or a terminal this does nothing.
-	std::fflush(stdin);
+	// pipe or a terminal this does nothing. A failed seek sets no error
+	// flag: only the result tells.
+	if (std::fflush(stdin) != 0)
+		handback_errno = errno;
 
 	std::size_t const len = std::strlen(str1);
 	if (len >= 1 && str1[len - 1] == '\n')
@@ -43,17 +46,24 @@ int main()
 	std::printf("str2=[%s]\n", str2);
 	if (std::ferror(stdout) && write_errno == 0)
 		write_errno = errno;
-	std::fflush(stdout);
-	if (std::ferror(stdout) && write_errno == 0)
+	// Some file systems (NFS, FUSE) report a failed write only at close.
+	bool write_failed = std::ferror(stdout) != 0;
+	if (std::fclose(stdout) != 0 && !write_failed) {
+		write_failed = true;
 		write_errno = errno;
+	}
 
 	int status = 0;
 	if (std::ferror(stdin)) {
 		std::fprintf(stderr, "echo2: read error: %s\n",
 		             std::strerror(read_errno));
 		status = 1;
+	} else if (handback_errno != 0) {
+		std::fprintf(stderr, "echo2: hand-back error: %s\n",
+		             std::strerror(handback_errno));
+		status = 1;
 	}
-	if (std::ferror(stdout)) {
+	if (write_failed) {
 		std::fprintf(stderr, "echo2: write error: %s\n",
 		             std::strerror(write_errno));
 		status = 1;

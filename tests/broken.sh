@@ -6,15 +6,19 @@ echo2=$1
 . "$(dirname "$0")/lib.sh"
 
 no_input="$prompt\nstr1=[]\nstr2=[]\n"
+abc_def="$prompt\nstr1=[abc]\nstr2=[def\n]\n"
 printf 'abc\ndef\n' >"$tmp/in"
+# A preload (faketime's, say) can open a file on a descriptor closed here
+# before echo2 starts: where a case needs it closed, echo2 runs without one.
+unpreloaded="env -u LD_PRELOAD $launch"
 
 start <"$tmp/in" >/dev/full
 check 'stdout full' 1 '' 'echo2: write error: No space left on device\n'
-start <"$tmp/in" >&-
+launch=$unpreloaded start <"$tmp/in" >&-
 check 'stdout closed' 1 '' 'echo2: write error: Bad file descriptor\n'
 start </ >"$tmp/out"
 check 'stdin a directory' 1 "$no_input" 'echo2: read error: Is a directory\n'
-start <&- >"$tmp/out"
+launch=$unpreloaded start <&- >"$tmp/out"
 check 'stdin closed' 1 "$no_input" 'echo2: read error: Bad file descriptor\n'
 start </ >/dev/full
 check 'both failed' 1 '' 'echo2: read error: Is a directory\necho2: write error: No space left on device\n'
@@ -43,5 +47,16 @@ launch="$inject -e inject=read:error=EIO:when=1 $streams nonblocking $launch" \
 	start <&3 >"$tmp/out"
 check 'read error, then EAGAIN' 1 "$no_input" 'echo2: read error: Input/output error\n'
 exec 3>&-
+# What stdio read ahead of a file cannot be handed back; a close of stdout
+# fails. A read that failed first stays the one report for stdin.
+printf 'abc\ndef\nghi\n' >"$tmp/more"
+launch="$inject -e inject=lseek:error=EIO $launch" start <"$tmp/more" >"$tmp/out"
+check 'hand-back failed' 1 "$abc_def" 'echo2: hand-back error: Input/output error\n'
+launch="$inject -e inject=close:error=EIO $launch" start <"$tmp/in" >"$tmp/out"
+check 'close of stdout failed' 1 "$abc_def" 'echo2: write error: Input/output error\n'
+launch="$inject -e inject=read:error=EIO:when=1 -e inject=lseek:error=EIO $launch" \
+	start <"$tmp/more" >"$tmp/out"
+check 'read error, then hand-back failed' 1 "$prompt\nstr1=[]\nstr2=[abc\n]\n" \
+	'echo2: read error: Input/output error\n'
 
 finish
