@@ -1,8 +1,15 @@
 # Shared by the test scripts, which set $echo2 to the binary under test.
 # ECHO2_LAUNCHER, when set, is a command line that every start of echo2
-# runs under, such as a memory checker.
+# runs under, such as a memory checker; ECHO2_EMULATOR, set by the build
+# for a cross-built echo2, follows it.
 set -u
-launch=${ECHO2_LAUNCHER-}
+launch="${ECHO2_LAUNCHER-} ${ECHO2_EMULATOR-}"
+# The one locale that is always there: one that the environment names may
+# not be installed, and perl, for one, then warns on stderr.
+export LC_ALL=C
+# In an empty environment bash searches a PATH of its own but does not pass
+# it on: strace finds no perl without it, and groff crashes.
+export PATH
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 passed=0

@@ -8,8 +8,8 @@ need expect expect
 # at_terminal NAME STATUS OUT [AHEAD]: what the terminal shows, stderr included.
 at_terminal() {
 	status=0
-	expect "$(dirname "$0")/terminal.exp" "$echo2" ${4+"$4"} >"$tmp/out" \
-		2>"$tmp/err" || status=$?
+	ECHO2_LAUNCHER=$launch expect "$(dirname "$0")/terminal.exp" "$echo2" \
+		${4+"$4"} >"$tmp/out" 2>"$tmp/err" || status=$?
 	check "$1" "$2" "$3" ''
 }
 
@@ -18,7 +18,7 @@ at_terminal 'abc and def typed' 0 \
 # The prompt, written on its own here, fails with EAGAIN, then the first read
 # with EIO: each stream's report names its own failure.
 need strace strace
-ECHO2_LAUNCHER="$inject -e inject=write:error=EAGAIN:when=1 -e inject=read:error=EIO:when=1 $launch" \
+launch="$inject -e inject=write:error=EAGAIN:when=1 -e inject=read:error=EIO:when=1 $launch" \
 	at_terminal 'prompt and a read failed' 1 \
 	'abc\r\nstr1=[]\r\nstr2=[abc\r\n]\r\necho2: read error: Input/output error\r\necho2: write error: Resource temporarily unavailable\r\n' \
 	abc
