@@ -29,12 +29,29 @@ streams="perl $(dirname "$0")/streams.pl"
 inject='env ASAN_OPTIONS=detect_leaks=0 strace -o /dev/null'
 inject=$inject' -e quiet=path-resolution -P /dev/stdin -P /dev/stdout'
 
-# need COMMAND PACKAGE: fail the test at once when COMMAND is missing.
-need() {
-	command -v "$1" >/dev/null && return
-	printf 'FAIL: this test needs %s (Debian package %s)\n' "$1" "$2"
-	exit 1
+# can COMMAND [PROBE...]: true when COMMAND is here and PROBE, a command line
+# that needs what the cases need of it, runs; otherwise the cases that need
+# it are skipped, and the end of the test names what was missing.
+skips=''
+can() {
+	local why=''
+	if ! command -v "$1" >/dev/null; then
+		why="$1 (not found)"
+	elif (($# > 1)) && ! "${@:2}" >/dev/null 2>&1; then
+		why="$1 (\"${*:2}\" fails here)"
+	fi
+	[ -z "$why" ] && return
+	[[ $skips == *"$why"* ]] || skips="${skips:+$skips, }$why"
+	return 1
 }
+
+# The C library's words for each error that the cases make echo2 meet, as
+# $EIO, $ENOSPC and so on, from $reasons, a program built as echo2 is.
+if [ -n "${reasons-}" ]; then
+	while IFS='=' read -r name words; do
+		printf -v "$name" '%s' "$words"
+	done < <(${ECHO2_EMULATOR-} "$reasons")
+fi
 
 # start [ARG...]: run echo2 on the caller's redirections, stderr to $tmp/err
 # and the exit status to $status; $tmp/out starts empty.
@@ -70,7 +87,11 @@ check() {
 	fi
 }
 
+# finish: the counts; exit status 77, which CTest takes for a skip, when
+# every case that ran passed but some could not run here.
 finish() {
 	printf '%d passed, %d failed\n' "$passed" "$failed"
-	[ "$failed" = 0 ]
+	[ -z "$skips" ] || printf 'skipped the cases that need %s\n' "$skips"
+	[ "$failed" = 0 ] || exit 1
+	[ -z "$skips" ] || exit 77
 }
