@@ -24,6 +24,7 @@ count() {
 # Copies run in a directory whose path has a fixed length: the lengths of
 # the program's path and of the working directory's shift the alignment of
 # what a program works on, and with it a few instructions.
+cmake --build "$build" --target empty >/dev/null
 tmp=$(mktemp -d /tmp/echo2-bench.XXXXXXXXXX)
 trap 'rm -rf "$tmp"' EXIT
 cp "$build/echo2" "$build/bench/empty" "$tmp"
