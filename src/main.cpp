@@ -14,16 +14,17 @@ int main()
 	int read_errno = 0;
 	int handback_errno = 0;
 	int write_errno = 0;
-	// Where stdin's file offset is to be left: here now, and after every
-	// byte the reads take. A pipe or a terminal has none (ESPIPE), and
-	// nothing to hand back.
+
+	if (std::puts("文字列を2つ入力(長さ < 20)") == EOF)
+		write_errno = errno;
+	// Where stdin's file offset is to be left: where the reads start, and
+	// after every byte they take. Taken after the prompt, which may move
+	// it when stdout is the same open file. A pipe or a terminal has none
+	// (ESPIPE), and nothing to hand back.
 	off_t const start = lseek(STDIN_FILENO, 0, SEEK_CUR);
 	if (start == -1 && errno != ESPIPE)
 		handback_errno = errno;
 	off_t taken = 0;
-
-	if (std::puts("文字列を2つ入力(長さ < 20)") == EOF)
-		write_errno = errno;
 	// Each read takes bytes up to and including a newline, at most 19, as
 	// fgets does, but a byte at a time: after a read error fgets leaves the
 	// array indeterminate, and one C library then drops bytes it took.

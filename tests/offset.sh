@@ -29,17 +29,25 @@ rest 'abc\ndef\n'                                  ''
 # number is 25 but on MIPS). A C library that writes the prompt line at
 # once, even to a file or pipe, has echo2 killed before its first read, and
 # the whole input is left: whether it did, a pipe whose bytes are still
-# there once echo2 is killed tells.
+# there once echo2 is killed tells. With stdin and stdout one open file,
+# the echo lines go where the reads left it, after a prompt written first.
 nums="$(seq -s '\n' 2000)\n" after_two='3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15\n'
 rest "$nums" "$after_two"
 if can perl; then
 	{ launch="$streams gone $launch" start; cat >"$tmp/left"; } < <(printf 'abc\n')
-	left=$after_two
-	[ -s "$tmp/left" ] && left='1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14'
+	left=$after_two one_file="abc\ndef\n$prompt\nstr1=[abc]\nstr2=[def\n]\n"
+	if [ -s "$tmp/left" ]; then
+		left='1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14'
+		one_file="$prompt\nstr1=[]\nstr2=[]\n"
+	fi
 	rest "$nums" "$left" $((128 + $(kill -l PIPE))) "$streams gone"
 	if can prlimit; then
 		rest "$nums" "$left" $((128 + $(kill -l XFSZ))) 'prlimit --fsize=4096'
 	fi
+	printf 'abc\ndef\nghi\n' >"$tmp/rw"
+	start <>"$tmp/rw" >&0
+	cp "$tmp/rw" "$tmp/out"
+	check 'stdin and stdout one file' 0 "$one_file" ''
 fi
 # A read that fails after taking bytes drops them from its string, but not
 # from the input: they are not read again.
