@@ -12,7 +12,7 @@ at_terminal() {
 	check "$1" "$2" "$3" ''
 }
 
-if can expect expect -c 'spawn -noecho true; expect eof'; then
+if can expect expect -c 'exit [catch {spawn -noecho true}]'; then
 	at_terminal 'abc and def typed' 0 \
 		"$prompt\r\nabc\r\ndef\r\nstr1=[abc]\r\nstr2=[def\r\n]\r\n"
 	# The prompt, written on its own here, fails with EAGAIN, then the
