@@ -40,7 +40,7 @@ if can perl; then
 fi
 
 # Failures injected into one chosen call; the reason is always the first's.
-if can strace strace -o /dev/null true; then
+if can_inject; then
 	printf 'abc\nde' >"$tmp/part"
 	launch="$inject -e inject=read:error=EIO:when=2 $launch" start <"$tmp/part" >"$tmp/out"
 	check 'read error after bytes' 1 "$prompt\nstr1=[abc]\nstr2=[]\n" \

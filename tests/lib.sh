@@ -45,6 +45,11 @@ can() {
 	return 1
 }
 
+# can_inject: true where $inject can run: strace is here and may trace.
+can_inject() {
+	can strace strace -o /dev/null true
+}
+
 # The C library's words for each error that the cases make echo2 meet, as
 # $EIO, $ENOSPC and so on, from $reasons, a program built as echo2 is.
 if [ -n "${reasons-}" ]; then

@@ -51,7 +51,7 @@ if can perl; then
 fi
 # A read that fails after taking bytes drops them from its string, but not
 # from the input: they are not read again.
-if can strace strace -o /dev/null true; then
+if can_inject; then
 	rest 'abc\nde' '' 1 "$inject -e inject=read:error=EIO:when=2" \
 		"echo2: read error: $EIO\n"
 fi

@@ -17,7 +17,7 @@ if can expect expect -c 'exit [catch {spawn -noecho true}]'; then
 		"$prompt\r\nabc\r\ndef\r\nstr1=[abc]\r\nstr2=[def\r\n]\r\n"
 	# The prompt, written on its own here, fails with EAGAIN, then the
 	# first read with EIO: each stream's report names its own failure.
-	if can strace strace -o /dev/null true; then
+	if can_inject; then
 		launch="$inject -e inject=write,writev:error=EAGAIN:when=1 -e inject=read:error=EIO:when=1 $launch" \
 			at_terminal 'prompt and a read failed' 1 \
 			"abc\r\nstr1=[]\r\nstr2=[abc\r\n]\r\necho2: read error: $EIO\r\necho2: write error: $EAGAIN\r\n" \
