@@ -1,9 +1,11 @@
-# Shared by the test scripts, which set $echo2 to the binary under test.
-# ECHO2_LAUNCHER, when set, is a command line that every start of echo2
-# runs under, such as a memory checker; ECHO2_EMULATOR, set by the build
-# for a cross-built echo2, follows it.
+# Shared by the test scripts, which set $echo2 to the echo2 under test and
+# $libc to the program that tells of its C library. Every start of echo2
+# runs with ECHO2_PRELOAD, when set, preloaded; under ECHO2_LAUNCHER, a
+# command line such as a memory checker; and under ECHO2_EMULATOR, which the
+# build sets for a cross-built echo2.
 set -u
-launch="${ECHO2_LAUNCHER-} ${ECHO2_EMULATOR-}"
+launch="${ECHO2_PRELOAD:+env LD_PRELOAD=$ECHO2_PRELOAD} ${ECHO2_LAUNCHER-}"
+launch="$launch ${ECHO2_EMULATOR-}"
 # The one locale that is always there: one that the environment names may
 # not be installed, and perl, for one, then warns on stderr.
 export LC_ALL=C
@@ -12,6 +14,8 @@ export LC_ALL=C
 export PATH
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+# The test's own output, whatever a case redirects stdout to.
+exec 3>&1
 passed=0
 failed=0
 
@@ -20,6 +24,9 @@ failed=0
 prompt='\xe6\x96\x87\xe5\xad\x97\xe5\x88\x97\xe3\x82\x92\x32\xe3\x81\xa4'
 prompt=$prompt'\xe5\x85\xa5\xe5\x8a\x9b\x28\xe9\x95\xb7\xe3\x81\x95\x20\x3c'
 prompt=$prompt'\x20\x32\x30\x29'
+# What echo2 writes for two common inputs.
+abc_def="$prompt\nstr1=[abc]\nstr2=[def\n]\n"
+no_input="$prompt\nstr1=[]\nstr2=[]\n"
 
 # Launcher prefixes for streams that fail on purpose. $streams arranges one
 # (see streams.pl); $inject, followed by strace's -e inject=CALL:error=ERRNO
@@ -50,12 +57,16 @@ can_inject() {
 	can strace strace -o /dev/null true
 }
 
-# The C library's words for each error that the cases make echo2 meet, as
-# $EIO, $ENOSPC and so on, from $reasons, a program built as echo2 is.
-if [ -n "${reasons-}" ]; then
+# From $libc: $LIBC, the C library (glibc, musl), and its words for each
+# error that the cases make echo2 meet, as $EIO, $ENOSPC and so on, with
+# echo2's report of a read and of a write failing so, as $r_EIO, $w_EIO.
+if [ -n "${libc-}" ]; then
 	while IFS='=' read -r name words; do
 		printf -v "$name" '%s' "$words"
-	done < <(${ECHO2_EMULATOR-} "$reasons")
+		[ "${name:0:1}" = E ] || continue
+		printf -v "r_$name" 'echo2: read error: %s\\n' "$words"
+		printf -v "w_$name" 'echo2: write error: %s\\n' "$words"
+	done < <(${ECHO2_EMULATOR-} "$libc")
 fi
 
 # start [ARG...]: run echo2 on the caller's redirections, stderr to $tmp/err
@@ -63,7 +74,7 @@ fi
 start() {
 	: >"$tmp/out"
 	status=0
-	$launch "$echo2" "$@" 2>"$tmp/err" || status=$?
+	$launch "$echo2" "$@" 2>"$tmp/err" 3>&- || status=$?
 }
 
 # check NAME STATUS OUT ERR: the last run against the wanted exit status and
@@ -72,17 +83,19 @@ start() {
 check() {
 	printf '%b' "$3" >"$tmp/want-out"
 	printf '%b' "$4" >"$tmp/want-err"
-	ok=1
+	local ok=1
 	if [ "$status" != "$2" ]; then
-		printf 'FAIL %s: exit status %s, want %s\n' "$1" "$status" "$2"
+		printf 'FAIL %s: exit status %s, want %s\n' "$1" "$status" "$2" >&3
 		ok=0
 	fi
 	for stream in out err; do
 		cmp -s "$tmp/want-$stream" "$tmp/$stream" && continue
-		printf 'FAIL %s: std%s differs\nwant:\n' "$1" "$stream"
-		od -An -tx1 -c "$tmp/want-$stream"
-		printf 'got:\n'
-		od -An -tx1 -c "$tmp/$stream"
+		{
+			printf 'FAIL %s: std%s differs\nwant:\n' "$1" "$stream"
+			od -An -tx1 -c "$tmp/want-$stream"
+			printf 'got:\n'
+			od -An -tx1 -c "$tmp/$stream"
+		} >&3
 		ok=0
 	done
 	if [ "$ok" = 1 ]; then
@@ -90,6 +103,13 @@ check() {
 	else
 		failed=$((failed + 1))
 	fi
+}
+
+# run NAME STATUS OUT ERR [ARG...]: start, on the caller's redirections, and
+# check; OUT is what stdout gets when the caller sends it to $tmp/out.
+run() {
+	start "${@:5}"
+	check "$1" "$2" "$3" "$4"
 }
 
 # finish: the counts; exit status 77, which CTest takes for a skip, when
