@@ -34,8 +34,8 @@ launch=$unpreloaded run 'stdout closed' 1 '' "$w_EBADF" <"$tmp/in" >&-
 launch=$unpreloaded run 'stdin closed' 1 "$no_input" "$r_EBADF" <&- >"$tmp/out"
 
 if can perl; then
-	launch="$streams gone-ignored $launch" \
-		run 'reader gone, SIGPIPE ignored' 1 '' "$w_EPIPE" <"$tmp/in"
+	launch="$streams gone-ignored $launch" run 'SIGPIPE ignored' 1 '' \
+		"$w_EPIPE" <"$tmp/in"
 	# A non-blocking FIFO that holds part of a line, its writer still
 	# there: the bytes read are echoed and the reason is the EAGAIN that
 	# ended them.
@@ -47,9 +47,9 @@ if can perl; then
 fi
 
 # The first failure on a stream gives its reason. A read that fails drops
-# what it took; a read that a signal interrupted (EINTR) is made again; the
-# end of the input, once met, stays met. A file is read a byte a read, a
-# message a message a read (read, or readv with musl).
+# what it took; one that a signal interrupted (EINTR) is made again; the end
+# of the input, once met, stays met. A file is read a byte a read(2), a
+# directory through the C library (read, or readv with musl).
 if can_inject; then
 	fails 'abc\nde'         read:error=EIO:when=6    "$r_EIO"  abc ''
 	fails 'abc\ndef\nghi\n' read:error=EIO:when=1    "$r_EIO"  '' 'abc\n'

@@ -22,10 +22,9 @@ echoes 'abc\n\ndef\n'          'str1=[abc]\nstr2=[\n]\n'
 # 19 bytes a read: a longer first line spills into the second string.
 echoes '012345678901234567\nxy\n'  'str1=[012345678901234567]\nstr2=[xy\n]\n'
 echoes '0123456789012345678\nxy\n' 'str1=[0123456789012345678]\nstr2=[\n]\n'
-echoes 'abcdefghijklmnopqrstuvwxyz\nxy\n' \
-	'str1=[abcdefghijklmnopqrs]\nstr2=[tuvwxyz\n]\n'
-echoes 'abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMN\nxy\n' \
-	'str1=[abcdefghijklmnopqrs]\nstr2=[tuvwxyzABCDEFGHIJKL]\n'
+az=abcdefghijklmnopqrstuvwxyz
+echoes "$az\nxy\n"              'str1=[abcdefghijklmnopqrs]\nstr2=[tuvwxyz\n]\n'
+echoes "${az}ABCDEFGHIJKLMN\nxy\n" "str1=[${az:0:19}]\nstr2=[tuvwxyzABCDEFGHIJKL]\n"
 echoes 'abc\n0123456789012345678\n' 'str1=[abc]\nstr2=[0123456789012345678]\n'
 echoes 'abc\n012345678901234567\n'  'str1=[abc]\nstr2=[012345678901234567\n]\n'
 # Input that ends early; nothing read leaves an empty string.
@@ -39,8 +38,8 @@ echoes '\0\n\0\n'              'str1=[]\nstr2=[]\n'
 echoes 'ab\0cd\nef\0gh\n'      'str1=[ab]\nstr2=[ef]\n'
 echoes 'a\0bcdefghijklmnopqrstuvw\nxy\n' 'str1=[a]\nstr2=[stuvw\n]\n'
 # Bytes, not characters: the bound cuts a UTF-8 character in two.
-echoes '\xe3\x81\x82\xe3\x81\x82\xe3\x81\x82\xe3\x81\x82\xe3\x81\x82\xe3\x81\x82\xe3\x81\x84\n' \
-	'str1=[\xe3\x81\x82\xe3\x81\x82\xe3\x81\x82\xe3\x81\x82\xe3\x81\x82\xe3\x81\x82\xe3]\nstr2=[\x81\x84\n]\n'
+a6='\xe3\x81\x82\xe3\x81\x82\xe3\x81\x82\xe3\x81\x82\xe3\x81\x82\xe3\x81\x82'
+echoes "$a6\xe3\x81\x84\n"     "str1=[$a6\xe3]\nstr2=[\x81\x84\n]\n"
 echoes '\xff\xfe\x80\n\xe3\x81\n' 'str1=[\xff\xfe\x80]\nstr2=[\xe3\x81\n]\n'
 
 finish

@@ -4,14 +4,19 @@
 echo2=$1
 . "$(dirname "$0")/lib.sh"
 
+# same NAME PREFIX [ARG...]: echo2, with ARGs and under the command PREFIX,
+# echoes abc and def all the same.
+same() {
+	launch="$2 $launch" start "${@:3}" <"$tmp/in" >"$tmp/out"
+	check "$1" 0 "$abc_def" ''
+}
+
 printf 'abc\ndef\n' >"$tmp/in"
-run 'arguments'       0 "$abc_def" '' -n --help -- x <"$tmp/in" >"$tmp/out"
-run 'empty argument'  0 "$abc_def" '' ''               <"$tmp/in" >"$tmp/out"
-LANG=ja_JP.UTF-8 LC_ALL=C.UTF-8 LC_CTYPE=POSIX LANGUAGE=ja POSIXLY_CORRECT=1 \
-	TERM=dumb run 'locale and other variables' 0 "$abc_def" '' \
-	<"$tmp/in" >"$tmp/out"
-launch="env -i $launch" run 'empty environment' 0 "$abc_def" '' \
-	<"$tmp/in" >"$tmp/out"
-run 'endless input' 0 "$prompt\nstr1=[y]\nstr2=[y\n]\n" '' < <(yes) >"$tmp/out"
+locale='LANG=ja_JP.UTF-8 LC_ALL=C.UTF-8 LC_CTYPE=POSIX LANGUAGE=ja'
+same 'arguments'                  ''           -n --help -- x
+same 'an empty argument'          ''           ''
+same 'locale and other variables' "env $locale POSIXLY_CORRECT=1 TERM=dumb"
+same 'an empty environment'       'env -i'
+run 'an endless input' 0 "$prompt\nstr1=[y]\nstr2=[y\n]\n" '' < <(yes) >"$tmp/out"
 
 finish

@@ -1,32 +1,29 @@
 #!/bin/bash
-# The manual page formats without a single warning under groff, on a UTF-8
-# terminal and on a plain ASCII one, and mandoc's lint finds nothing in it;
-# on a UTF-8 terminal both show the prompt line as echo2 writes it.
-page=$1
+# The manual page, compressed or not, formats without a single warning under
+# groff, on a UTF-8 terminal and on a plain ASCII one, and mandoc's lint
+# finds nothing in it; on a UTF-8 terminal both show the prompt line as
+# echo2 writes it.
 . "$(dirname "$0")/lib.sh"
+gzip -dcf "$1" >"$tmp/echo2.1"
 
-# shows NAME COMMAND...: COMMAND, silent on stderr, shows the prompt line.
+# clean NAME COMMAND...: COMMAND on the page exits 0 and writes nothing.
+clean() {
+	status=0
+	"${@:2}" "$tmp/echo2.1" >"$tmp/out" 2>"$tmp/err" || status=$?
+	check "$1" 0 '' ''
+}
+# shows NAME COMMAND...: COMMAND shows the prompt line of the page, silently.
 shows() {
 	status=0
-	"${@:2}" "$page" 2>"$tmp/err" |
+	"${@:2}" "$tmp/echo2.1" 2>"$tmp/err" |
 		grep -o "$(printf '%b' "$prompt")" | head -n 1 >"$tmp/out"
 	check "$1" 0 "$prompt\n" ''
 }
 
-if can groff; then
-	for device in utf8 ascii; do
-		status=0
-		groff -man -T"$device" -ww -z "$page" >"$tmp/out" 2>"$tmp/err" ||
-			status=$?
-		check "groff -T$device" 0 '' ''
-	done
-	shows 'the prompt under groff' groff -man -Tutf8 -ww
-fi
-if can mandoc; then
-	status=0
-	mandoc -Tlint "$page" >"$tmp/out" 2>"$tmp/err" || status=$?
-	check 'mandoc -Tlint' 0 '' ''
-	shows 'the prompt under mandoc' mandoc -Tutf8
-fi
+! can groff || clean 'groff -Tutf8' groff -man -Tutf8 -ww -z
+! can groff || clean 'groff -Tascii' groff -man -Tascii -ww -z
+! can groff || shows 'the prompt under groff' groff -man -Tutf8 -ww
+! can mandoc || clean 'mandoc -Tlint' mandoc -Tlint
+! can mandoc || shows 'the prompt under mandoc' mandoc -Tutf8
 
 finish

@@ -1,3 +1,4 @@
+#!/usr/bin/perl
 # perl streams.pl HOW COMMAND [ARG...]: run COMMAND on a stream arranged as
 # HOW says, which the shell alone cannot do:
 #   gone          stdout is a pipe whose reader has gone, SIGPIPE at its
@@ -33,9 +34,13 @@ if ($how eq 'nonblocking') {
 	exec { $ARGV[0] } @ARGV or die "exec $ARGV[0]: $!" if $pid == 0;
 	waitpid($pid, 0);
 	my $status = $? & 127 ? 128 + ($? & 127) : $? >> 8;
+	# All that the input will ever hold is in it by now: what a read
+	# would wait for (a datagram socket's next message) is not there.
+	fcntl(STDIN, F_SETFL, O_NONBLOCK) or die "F_SETFL: $!";
 	my $left = '';
 	while (length $left < 32) {
 		my $got = sysread(STDIN, $left, 32 - length $left, length $left);
+		last if !defined $got && $!{EAGAIN};
 		die "read: $!" unless defined $got;
 		last if $got == 0;
 	}

@@ -17,26 +17,28 @@ at_terminal() {
 	check "$1" "$2" "$3" ''
 }
 
+nl=$'\r\n'
 typed="$prompt\r\nabc\r\ndef\r\nstr1=[abc]\r\nstr2=[def\r\n]\r\n"
 long=abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMN
+cut="$prompt\r\n$long\r\nstr1=[${long:0:19}]\r\nstr2=[${long:19:19}]\r\n"
+# The prompt, written on its own, fails with EAGAIN, then the first read
+# with EIO: each stream's report names its own failure.
+broke="abc\r\nstr1=[]\r\nstr2=[abc\r\n]\r\necho2: read error: $EIO\r\n"
+broke="${broke}echo2: write error: $EAGAIN\r\n"
+eintr='-e inject=read,readv:error=EINTR:when=1'
+eio='-e inject=write,writev:error=EAGAIN:when=1 -e inject=read,readv:error=EIO:when=1'
+
 if can expect expect -c 'exit [catch {spawn -noecho true}]'; then
-	at_terminal 'abc and def typed' 0 "$typed" $'\r\n' $'abc\rdef\r'
-	at_terminal 'Ctrl-D, then def typed' 0 \
-		"$prompt\r\ndef\r\nstr1=[]\r\nstr2=[]\r\n" $'\r\n' $'\x04def\r'
-	after=cat at_terminal 'an over-long line, then next typed' 0 \
-		"$prompt\r\n$long\r\nstr1=[${long:0:19}]\r\nstr2=[${long:19:19}]\r\nnext\r\nnext\r\n" \
-		$'\r\n' "$long"$'\r' $'L]\r\n' $'next\r\x04'
+	at_terminal 'abc and def typed' 0 "$typed" "$nl" $'abc\rdef\r'
+	at_terminal 'Ctrl-D first' 0 "$prompt\r\ndef\r\nstr1=[]\r\nstr2=[]\r\n" \
+		"$nl" $'\x04def\r'
+	after=cat at_terminal 'an over-long line, then cat' 0 "${cut}next\r\nnext\r\n" \
+		"$nl" "$long"$'\r' 'str2=[' '' $']\r\n' $'next\r\x04'
 	if can_inject; then
-		# A read that a signal interrupted is made again.
-		launch="$inject -e inject=read,readv:error=EINTR:when=1 $launch" \
-			at_terminal 'a read interrupted' 0 "$typed" $'\r\n' $'abc\rdef\r'
-		# The prompt, written on its own here, fails with EAGAIN, then
-		# the first read with EIO: each stream's report names its own
-		# failure.
-		launch="$inject -e inject=write,writev:error=EAGAIN:when=1 -e inject=read,readv:error=EIO:when=1 $launch" \
-			at_terminal 'prompt and a read failed' 1 \
-			"abc\r\nstr1=[]\r\nstr2=[abc\r\n]\r\necho2: read error: $EIO\r\necho2: write error: $EAGAIN\r\n" \
-			'' $'abc\r'
+		launch="$inject $eintr $launch" at_terminal 'a read interrupted' 0 \
+			"$typed" "$nl" $'abc\rdef\r'
+		launch="$inject $eio $launch" at_terminal 'prompt and a read failed' 1 \
+			"$broke" '' $'abc\r'
 	fi
 fi
 
