@@ -2,9 +2,16 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#ifdef _WIN32
+#include "windows.hpp"
+#else
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+// The stream functions: the C library's, as they are; on Windows, those of
+// windows.cpp, which speak UTF-16 to a console.
+namespace sys = std;
 
 // Whether stdin keeps what is not read for the next reader: a file, a block
 // device, a pipe or FIFO, a stream socket. A terminal, a message socket and
@@ -23,6 +30,7 @@ static bool keeps_rest()
 	return S_ISREG(st.st_mode) || S_ISBLK(st.st_mode) ||
 	       S_ISFIFO(st.st_mode);
 }
+#endif
 
 int main()
 {
@@ -37,7 +45,7 @@ int main()
 	// byte that the two strings do not use; elsewhere the C library reads
 	// a line or a message at a time, whose rest is lost either way.
 	bool const bytewise = keeps_rest();
-	if (std::puts("文字列を2つ入力(長さ < 20)") == EOF)
+	if (sys::puts("文字列を2つ入力(長さ < 20)") == EOF)
 		write_errno = errno;
 	// Each read takes bytes up to and including a newline, at most 19, as
 	// fgets does. A read that fails keeps what a non-blocking stdin gave
@@ -54,11 +62,11 @@ int main()
 			unsigned char byte = 0;
 			if (bytewise) {
 				got = read(STDIN_FILENO, &byte, 1);
-			} else if (int const c = std::getc(stdin); c != EOF) {
+			} else if (int const c = sys::getc(stdin); c != EOF) {
 				byte = static_cast<unsigned char>(c);
 				got = 1;
 			} else {
-				got = std::feof(stdin) ? 0 : -1;
+				got = sys::feof(stdin) ? 0 : -1;
 			}
 			if (got == 1) {
 				str[len++] = static_cast<char>(byte);
@@ -81,15 +89,15 @@ int main()
 		str[len] = '\0';
 	}
 
-	if (std::printf("str1=[%s]\n", str1) < 0 && write_errno == 0)
+	if (sys::printf("str1=[%s]\n", str1) < 0 && write_errno == 0)
 		write_errno = errno;
-	if (std::printf("str2=[%s]\n", str2) < 0 && write_errno == 0)
+	if (sys::printf("str2=[%s]\n", str2) < 0 && write_errno == 0)
 		write_errno = errno;
 	// A failed write may show only at the final flush, and some file
 	// systems (NFS, FUSE) report one only at close: the first reason wins.
-	if (std::fflush(stdout) == EOF && write_errno == 0)
+	if (sys::fflush(stdout) == EOF && write_errno == 0)
 		write_errno = errno;
-	if (std::fclose(stdout) == EOF && write_errno == 0)
+	if (sys::fclose(stdout) == EOF && write_errno == 0)
 		write_errno = errno;
 
 	struct report {

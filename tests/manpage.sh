@@ -20,10 +20,10 @@ shows() {
 	check "$1" 0 "$prompt\n" ''
 }
 
-! can groff || clean 'groff -Tutf8' groff -man -Tutf8 -ww -z
-! can groff || clean 'groff -Tascii' groff -man -Tascii -ww -z
-! can groff || shows 'the prompt under groff' groff -man -Tutf8 -ww
-! can mandoc || clean 'mandoc -Tlint' mandoc -Tlint
-! can mandoc || shows 'the prompt under mandoc' mandoc -Tutf8
+can groff && clean 'groff -Tutf8' groff -man -Tutf8 -ww -z
+can groff && clean 'groff -Tascii' groff -man -Tascii -ww -z
+can groff && shows 'the prompt under groff' groff -man -Tutf8 -ww
+can mandoc && clean 'mandoc -Tlint' mandoc -Tlint
+can mandoc && shows 'the prompt under mandoc' mandoc -Tutf8
 
 finish

@@ -2,24 +2,27 @@
 # echo2 at a terminal: the prompt is shown before echo2 waits for input, and
 # the terminal then shows the typed lines and their echo. A terminal gives a
 # line a read: what echo2 read of an over-long line is gone, and what is
-# typed after the end of the input (Ctrl-D) is left to the shell.
+# typed after the end of the input (Ctrl-D) is left to the shell. A Windows
+# console, under wine, shows the prompt and reads typed Japanese as UTF-8.
 echo2=$1 libc=$2
 . "$(dirname "$0")/lib.sh"
 
 # at_terminal NAME STATUS OUT [WAIT TYPE]...: what the terminal shows, stderr
-# included, while echo2 runs on it, and then $after when it is set, typed at
-# as the WAIT and TYPE pairs say (see terminal.exp).
+# included, while echo2 runs on it, with $then, a shell fragment, after it,
+# typed at as the WAIT and TYPE pairs say (see terminal.exp). wine's cursor
+# sequences are left out.
 at_terminal() {
 	status=0
 	expect "$(dirname "$0")/terminal.exp" "${@:4}" -- \
-		sh -c '"$@"; '"${after-}" sh $launch "$echo2" \
-		>"$tmp/out" 2>"$tmp/err" || status=$?
+		sh -c '"$@"'"${then-}" sh $launch "$echo2" 2>"$tmp/err" |
+		sed 's/\x1b\[?25[lh]//g' >"$tmp/out" || status=$?
 	check "$1" "$2" "$3" ''
 }
+set -o pipefail
 
 nl=$'\r\n'
 typed="$prompt\r\nabc\r\ndef\r\nstr1=[abc]\r\nstr2=[def\r\n]\r\n"
-long=abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMN
+long=${az}ABCDEFGHIJKLMN
 cut="$prompt\r\n$long\r\nstr1=[${long:0:19}]\r\nstr2=[${long:19:19}]\r\n"
 # The prompt, written on its own, fails with EAGAIN, then the first read
 # with EIO: each stream's report names its own failure.
@@ -28,11 +31,11 @@ broke="${broke}echo2: write error: $EAGAIN\r\n"
 eintr='-e inject=read,readv:error=EINTR:when=1'
 eio='-e inject=write,writev:error=EAGAIN:when=1 -e inject=read,readv:error=EIO:when=1'
 
-if can expect expect -c 'exit [catch {spawn -noecho true}]'; then
+if posix 'a POSIX terminal' && can expect expect -c 'exit [catch {spawn -noecho true}]'; then
 	at_terminal 'abc and def typed' 0 "$typed" "$nl" $'abc\rdef\r'
 	at_terminal 'Ctrl-D first' 0 "$prompt\r\ndef\r\nstr1=[]\r\nstr2=[]\r\n" \
 		"$nl" $'\x04def\r'
-	after=cat at_terminal 'an over-long line, then cat' 0 "${cut}next\r\nnext\r\n" \
+	then='; cat' at_terminal 'an over-long line, then cat' 0 "${cut}next\r\nnext\r\n" \
 		"$nl" "$long"$'\r' 'str2=[' '' $']\r\n' $'next\r\x04'
 	if can_inject; then
 		launch="$inject $eintr $launch" at_terminal 'a read interrupted' 0 \
@@ -40,6 +43,23 @@ if can expect expect -c 'exit [catch {spawn -noecho true}]'; then
 		launch="$inject $eio $launch" at_terminal 'prompt and a read failed' 1 \
 			"$broke" '' $'abc\r'
 	fi
+fi
+
+# A console under wine speaks UTF-8 to the terminal where the locale does,
+# and a newline is CR LF to it; it reads once it has put the terminal out of
+# canonical mode. Seven Japanese characters are 21 bytes.
+a3='\xe3\x81\x82\xe3\x81\x84\xe3\x81\x86'
+a7="$a3"'\xe3\x81\x88\xe3\x81\x8a\xe3\x81\x8b\xe3\x81\x8d'
+if [ "$LIBC" = windows ] && can expect expect -c 'exit [catch {spawn -noecho true}]'; then
+	launch="env LC_ALL=C.UTF-8 $launch"
+	at_terminal 'the prompt and Japanese at a console' 0 \
+		"$prompt\r\r\n$a3\r\r\ndef\r\r\nstr1=[$a3]\r\r\nstr2=[def\r\r\n]\r\r\n" \
+		"$nl" '' '<raw>' "$(printf '%b' "$a3")"$'\rdef\r'
+	then=" >$tmp/echoed" at_terminal 'Japanese typed, the echo in a file' 0 \
+		"$a7\r\r\n" '<raw>' "$(printf '%b' "$a7")"$'\r'
+	cp "$tmp/echoed" "$tmp/out"
+	check 'the bytes of Japanese typed' 0 \
+		"$prompt\nstr1=[${a7:0:72}\xe3]\nstr2=[\x81\x8d\n]\n" ''
 fi
 
 finish
