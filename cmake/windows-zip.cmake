@@ -7,6 +7,8 @@ get_filename_component(stage ${ZIP} NAME_WLE)
 set(stage ${CMAKE_CURRENT_BINARY_DIR}/${stage})
 file(REMOVE_RECURSE ${stage})
 file(MAKE_DIRECTORY ${stage})
+# strip stamps the time in the PE header, as the link does not: none.
+set(ENV{SOURCE_DATE_EPOCH} 0)
 execute_process(COMMAND ${STRIP} -o ${stage}/echo2.exe ${EXE}
 	COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND ${MANDOC} -Thtml ${PAGE}
