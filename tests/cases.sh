@@ -23,7 +23,7 @@ echoes 'abc\n\ndef\n'          'str1=[abc]\nstr2=[\n]\n'
 echoes '012345678901234567\nxy\n'  'str1=[012345678901234567]\nstr2=[xy\n]\n'
 echoes '0123456789012345678\nxy\n' 'str1=[0123456789012345678]\nstr2=[\n]\n'
 echoes "$az\nxy\n"              'str1=[abcdefghijklmnopqrs]\nstr2=[tuvwxyz\n]\n'
-echoes "${az}ABCDEFGHIJKLMN\nxy\n" "str1=[${az:0:19}]\nstr2=[tuvwxyzABCDEFGHIJKL]\n"
+echoes "$long\nxy\n" "str1=[${az:0:19}]\nstr2=[tuvwxyzABCDEFGHIJKL]\n"
 echoes 'abc\n0123456789012345678\n' 'str1=[abc]\nstr2=[0123456789012345678]\n'
 echoes 'abc\n012345678901234567\n'  'str1=[abc]\nstr2=[012345678901234567\n]\n'
 # Input that ends early; nothing read leaves an empty string.

@@ -24,8 +24,9 @@ failed=0
 prompt='\xe6\x96\x87\xe5\xad\x97\xe5\x88\x97\xe3\x82\x92\x32\xe3\x81\xa4'
 prompt=$prompt'\xe5\x85\xa5\xe5\x8a\x9b\x28\xe9\x95\xb7\xe3\x81\x95\x20\x3c'
 prompt=$prompt'\x20\x32\x30\x29'
-# What echo2 writes for two common inputs, and an over-long line.
+# An over-long line of 40 bytes, and what echo2 writes for two common inputs.
 az=abcdefghijklmnopqrstuvwxyz
+long=${az}ABCDEFGHIJKLMN
 abc_def="$prompt\nstr1=[abc]\nstr2=[def\n]\n"
 no_input="$prompt\nstr1=[]\nstr2=[]\n"
 

@@ -39,18 +39,18 @@ esac
 if can perl; then
 	rest file      'abc\ndef\nghi\njkl\n'                 'ghi\njkl\n'
 	rest file      "$az\nnext\n"                          'next\n'
-	rest file      "${az}ABCDEFGHIJKLMN\n"                'MN\n'
+	rest file      "$long\n"                'MN\n'
 	rest file      'abc\nABCDEFGHIJKLMNOPQRSTUVWXYZ\nnext\n' 'TUVWXYZ\nnext\n'
 	rest file      'abc\ndef\n'                           ''
 	rest file      "$nums"                                "$after_two"
 	rest pipe      'a\nb\nc\n'                            'c\n'
-	rest pipe      "${az}ABCDEFGHIJKLMN\n"                'MN\n'
+	rest pipe      "$long\n"                'MN\n'
 	rest fifo      'abc\ndef\nghi\n'                      'ghi\n'
 	rest stream    'abc\ndef\nghi\n'                      'ghi\n'
 	if posix 'a message socket'; then
 		rest seqpacket 'abc\ndef\nghi\n'                  'ghi\n'
 		rest dgram     'abc\ndef\nghi\n'                  'ghi\n'
-		rest dgram     "${az}ABCDEFGHIJKLMN\nnext\n"         'next\n'
+		rest dgram     "$long\nnext\n"         'next\n'
 	fi
 	rest file "$nums" "$killed" "$gone" "$streams gone" "$gone_err"
 	if posix 'a file-size limit' && can prlimit; then

@@ -22,7 +22,6 @@ set -o pipefail
 
 nl=$'\r\n'
 typed="$prompt\r\nabc\r\ndef\r\nstr1=[abc]\r\nstr2=[def\r\n]\r\n"
-long=${az}ABCDEFGHIJKLMN
 cut="$prompt\r\n$long\r\nstr1=[${long:0:19}]\r\nstr2=[${long:19:19}]\r\n"
 # The prompt, written on its own, fails with EAGAIN, then the first read
 # with EIO: each stream's report names its own failure.
