@@ -32,6 +32,37 @@ static bool keeps_rest()
 }
 #endif
 
+// What next_byte gives besides a byte.
+int const end = -1;    // the input has ended, now and for every later call
+int const failed = -2; // a read failed, and errno says why
+
+// The next byte of stdin. Where stdin keeps the rest, a read(2) of one byte
+// takes no byte that the two strings do not use; elsewhere the C library
+// reads a line or a message at a time, whose rest is lost either way. A
+// read that a signal interrupted (EINTR) is made again. The end is kept
+// here, as bionic's getc does not keep it.
+static int next_byte(bool bytewise)
+{
+	static bool ended = false;
+	while (!ended) {
+		if (bytewise) {
+			unsigned char byte = 0;
+			ssize_t const got = read(STDIN_FILENO, &byte, 1);
+			if (got == 1)
+				return byte;
+			ended = got == 0;
+		} else {
+			int const c = sys::getc(stdin);
+			if (c != EOF)
+				return c;
+			ended = sys::feof(stdin) != 0;
+		}
+		if (!ended && errno != EINTR)
+			return failed;
+	}
+	return end;
+}
+
 int main()
 {
 	char str1[20];
@@ -41,46 +72,27 @@ int main()
 	int read_errno = 0;
 	int write_errno = 0;
 
-	// Where stdin keeps the rest, a read(2) of one byte at a time takes no
-	// byte that the two strings do not use; elsewhere the C library reads
-	// a line or a message at a time, whose rest is lost either way.
 	bool const bytewise = keeps_rest();
 	if (sys::puts("文字列を2つ入力(長さ < 20)") == EOF)
 		write_errno = errno;
-	// Each read takes bytes up to and including a newline, at most 19, as
-	// fgets does. A read that fails keeps what a non-blocking stdin gave
-	// before EAGAIN, and drops what it took before any other failure; one
-	// that a signal interrupted (EINTR) is made again. The end of the input
-	// is kept here, as bionic's getc does not keep it.
-	bool ended = false;
 	char *const strs[] = {str1, str2};
 	for (char *const str : strs) {
+		// As fgets: bytes up to and including a newline, at most 19.
 		std::size_t len = 0;
-		while (!ended && len < sizeof str1 - 1) {
-			// 1 for a byte, 0 at the end, -1 for a failure.
-			ssize_t got = 0;
-			unsigned char byte = 0;
-			if (bytewise) {
-				got = read(STDIN_FILENO, &byte, 1);
-			} else if (int const c = sys::getc(stdin); c != EOF) {
-				byte = static_cast<unsigned char>(c);
-				got = 1;
-			} else {
-				got = sys::feof(stdin) ? 0 : -1;
-			}
-			if (got == 1) {
-				str[len++] = static_cast<char>(byte);
-				if (byte == '\n')
-					break;
-			} else if (got == 0) {
-				ended = true;
-			} else if (errno != EINTR) {
-				if (read_errno == 0)
-					read_errno = errno;
-				if (errno != EAGAIN)
-					len = 0;
+		int c = 0;
+		while (len < sizeof str1 - 1 &&
+		       (c = next_byte(bytewise)) >= 0) {
+			str[len++] = static_cast<char>(c);
+			if (c == '\n')
 				break;
-			}
+		}
+		// A read that fails drops what it took, but for what a
+		// non-blocking stdin gave before it ran dry (EAGAIN).
+		if (c == failed) {
+			if (read_errno == 0)
+				read_errno = errno;
+			if (errno != EAGAIN)
+				len = 0;
 		}
 		// The first string loses its newline, the last byte taken; a
 		// NUL before it would end the string there anyway.
@@ -100,18 +112,11 @@ int main()
 	if (sys::fclose(stdout) == EOF && write_errno == 0)
 		write_errno = errno;
 
-	struct report {
-		char const *what;
-		int error;
-	};
-	report const reports[] = {{"read", read_errno}, {"write", write_errno}};
-	int status = 0;
-	for (report const &r : reports) {
-		if (r.error != 0) {
-			std::fprintf(stderr, "echo2: %s error: %s\n", r.what,
-			             std::strerror(r.error));
-			status = 1;
-		}
-	}
-	return status;
+	if (read_errno != 0)
+		std::fprintf(stderr, "echo2: read error: %s\n",
+		             std::strerror(read_errno));
+	if (write_errno != 0)
+		std::fprintf(stderr, "echo2: write error: %s\n",
+		             std::strerror(write_errno));
+	return read_errno != 0 || write_errno != 0;
 }
