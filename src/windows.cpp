@@ -26,6 +26,10 @@ HANDLE console(DWORD which)
 	return GetConsoleMode(handle, &mode) ? handle : nullptr;
 }
 
+// Looked up once, after the streams are made binary.
+HANDLE const console_in = console(STD_INPUT_HANDLE);
+HANDLE const console_out = console(STD_OUTPUT_HANDLE);
+
 // errno for a Windows error, where a console call failed.
 int posix(DWORD error)
 {
@@ -41,6 +45,13 @@ int posix(DWORD error)
 	}
 }
 
+// EOF, with errno set for the Windows error of the call that failed.
+int failure()
+{
+	errno = posix(GetLastError());
+	return EOF;
+}
+
 // result, a stream call's: the C library calls a pipe whose reader has
 // gone EINVAL, which POSIX calls EPIPE.
 int checked(int result)
@@ -51,18 +62,38 @@ int checked(int result)
 	return result;
 }
 
-// text, a line in UTF-8, to the console out as UTF-16.
-int write_console(HANDLE out, char const *text)
+// The text that format makes, in UTF-8, to the console out as UTF-16,
+// whole: its size in bytes, or -1 with errno set. A text that does not fit
+// the buffer fails (EOVERFLOW) rather than be cut; echo2's longest is 28
+// bytes.
+int write_console(char const *format, std::va_list args)
 {
-	wchar_t wide[256];
-	int const size = MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, 256);
-	DWORD written = 0;
-	if (size == 0 || !WriteConsoleW(out, wide, static_cast<DWORD>(size - 1),
-	                                &written, nullptr)) {
-		errno = posix(GetLastError());
-		return EOF;
+	char text[256];
+	wchar_t wide[sizeof text];
+	int const size = std::vsnprintf(text, sizeof text, format, args);
+	if (size < 0 || size >= static_cast<int>(sizeof text)) {
+		errno = EOVERFLOW;
+		return -1;
 	}
-	return 0;
+	int const length =
+	        size == 0 ? 0
+	                  : MultiByteToWideChar(CP_UTF8, 0, text, size, wide,
+	                                        static_cast<int>(sizeof text));
+	if (size > 0 && length == 0)
+		return failure();
+	for (int done = 0; done < length;) {
+		DWORD written = 0;
+		if (!WriteConsoleW(console_out, wide + done,
+		                   static_cast<DWORD>(length - done), &written,
+		                   nullptr))
+			return failure();
+		if (written == 0) {
+			errno = EIO;
+			return -1;
+		}
+		done += static_cast<int>(written);
+	}
+	return size;
 }
 
 // A console line as typed, in UTF-8, its CR LF made LF, and how much of it
@@ -83,42 +114,40 @@ bool keeps_rest()
 namespace sys
 {
 
-int puts(char const *text)
-{
-	HANDLE const out = console(STD_OUTPUT_HANDLE);
-	if (out == nullptr)
-		return checked(std::puts(text));
-	return write_console(out, text) == EOF ? EOF : write_console(out, "\n");
-}
-
 int printf(char const *format, ...)
 {
 	std::va_list args;
 	va_start(args, format);
-	char text[256];
-	HANDLE const out = console(STD_OUTPUT_HANDLE);
-	int const size = out == nullptr ? checked(std::vprintf(format, args))
-	                                : std::vsnprintf(text, sizeof text,
-	                                                 format, args);
+	int const size = console_out == nullptr
+	                         ? checked(std::vprintf(format, args))
+	                         : write_console(format, args);
 	va_end(args);
-	if (out == nullptr || size < 0)
-		return size;
-	return write_console(out, text) == EOF ? -1 : size;
+	return size;
 }
 
-// A line that begins with Ctrl-Z ends the input, as Windows has it.
+int puts(char const *text)
+{
+	if (console_out == nullptr)
+		return checked(std::puts(text));
+	return printf("%s\n", text) < 0 ? EOF : 0;
+}
+
+// A line that begins with Ctrl-Z ends the input, as Windows has it, and so
+// does a read of no character. Ctrl-C also gives no character, with
+// ERROR_OPERATION_ABORTED, while the console's handler ends the process
+// from another thread: that read is made again, and is no end.
 int getc(std::FILE *stream)
 {
-	HANDLE const in = console(STD_INPUT_HANDLE);
-	if (stream != stdin || in == nullptr)
+	if (stream != stdin || console_in == nullptr)
 		return std::getc(stream);
-	if (given == line_size && !ended) {
+	while (given == line_size && !ended) {
 		wchar_t wide[1024];
 		DWORD size = 0;
-		if (!ReadConsoleW(in, wide, 1024, &size, nullptr)) {
-			errno = posix(GetLastError());
-			return EOF;
-		}
+		SetLastError(0);
+		if (!ReadConsoleW(console_in, wide, 1024, &size, nullptr))
+			return failure();
+		if (size == 0 && GetLastError() == ERROR_OPERATION_ABORTED)
+			continue;
 		if (size >= 2 && wide[size - 2] == L'\r' &&
 		    wide[size - 1] == L'\n') {
 			size -= 1;
@@ -131,6 +160,8 @@ int getc(std::FILE *stream)
 		                                        line, sizeof line,
 		                                        nullptr, nullptr);
 		given = 0;
+		if (!ended && line_size == 0)
+			return failure();
 	}
 	return given == line_size ? EOF
 	                          : static_cast<unsigned char>(line[given++]);
@@ -138,9 +169,8 @@ int getc(std::FILE *stream)
 
 int feof(std::FILE *stream)
 {
-	return stream == stdin && console(STD_INPUT_HANDLE) != nullptr
-	               ? ended
-	               : std::feof(stream);
+	return stream == stdin && console_in != nullptr ? ended
+	                                                : std::feof(stream);
 }
 
 int fflush(std::FILE *stream)
