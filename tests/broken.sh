@@ -12,32 +12,34 @@ echo2=$1 libc=$2
 # exits 1; it echoes STR1 and STR2, or writes nothing at all when they are
 # not given. With $from set, stdin is the file FROM instead.
 fails() {
-	local injections='' i out=''
+	local -a injections=()
+	local i out=''
 	for i in $2; do
-		injections+=" -e inject=$i"
+		injections+=(-e "inject=$i")
 	done
 	(($# > 3)) && out="$prompt\nstr1=[$4]\nstr2=[$5]\n"
 	printf '%b' "$1" >"$tmp/in"
-	launch="$inject$injections $launch" start <"${from:-$tmp/in}" >"$tmp/out"
+	with "${inject[@]}" "${injections[@]}" -- start <"${from:-$tmp/in}" \
+		>"$tmp/out"
 	check "$2 on ${from:-\'$1\'}" $((${#3} > 0)) "$out" "$3"
 }
 
 # A preload (faketime's, say) can open a file on a descriptor closed here
 # before echo2 starts: where a case needs it closed, echo2 runs without one.
-unpreloaded="env -u LD_PRELOAD $launch"
 printf 'abc\ndef\n' >"$tmp/in"
 run 'stdout full'       1 ''          "$w_ENOSPC" <"$tmp/in" >/dev/full
 run 'stdin empty'       0 "$no_input" ''          </dev/null >"$tmp/out"
-launch=$unpreloaded run 'stdout closed' 1 '' "$w_EBADF" <"$tmp/in" >&-
+with env -u LD_PRELOAD -- run 'stdout closed' 1 '' "$w_EBADF" <"$tmp/in" >&-
 # wine gives a Windows program whose stdin is closed a handle of its own.
 if posix 'stdin closed, or a directory'; then
-	launch=$unpreloaded run 'stdin closed' 1 "$no_input" "$r_EBADF" <&- >"$tmp/out"
+	with env -u LD_PRELOAD -- run 'stdin closed' 1 "$no_input" "$r_EBADF" \
+		<&- >"$tmp/out"
 	run 'stdin a directory' 1 "$no_input" "$r_EISDIR" </ >"$tmp/out"
 	run 'both failed'       1 ''   "$r_EISDIR$w_ENOSPC" </ >/dev/full
 fi
 
 if can perl; then
-	launch="$streams gone-ignored $launch" run 'SIGPIPE ignored' 1 '' \
+	with "${streams[@]}" gone-ignored -- run 'SIGPIPE ignored' 1 '' \
 		"$w_EPIPE" <"$tmp/in"
 fi
 # A non-blocking FIFO that holds part of a line, its writer still there:
@@ -46,7 +48,7 @@ if posix 'a non-blocking pipe' && can perl; then
 	mkfifo "$tmp/fifo"
 	exec 4<>"$tmp/fifo"
 	printf 'abc\nde' >&4
-	launch="$streams nonblocking $launch" run 'non-blocking, a line in part' \
+	with "${streams[@]}" nonblocking -- run 'non-blocking, a line in part' \
 		1 "$prompt\nstr1=[abc]\nstr2=[de]\n" "$r_EAGAIN" <&4 >"$tmp/out"
 fi
 

@@ -5,9 +5,11 @@ echo2=$1
 . "$(dirname "$0")/lib.sh"
 
 # same NAME PREFIX [ARG...]: echo2, with ARGs and under the command PREFIX,
-# echoes abc and def all the same.
+# a line of words, echoes abc and def all the same.
 same() {
-	launch="$2 $launch" start "${@:3}" <"$tmp/in" >"$tmp/out"
+	local -a prefix
+	read -ra prefix <<<"$2"
+	with "${prefix[@]}" -- start "${@:3}" <"$tmp/in" >"$tmp/out"
 	check "$1" 0 "$abc_def" ''
 }
 

@@ -5,19 +5,19 @@
 echo2=$1 libc=$2
 . "$(dirname "$0")/lib.sh"
 
-# rest KIND INPUT WANT [STATUS LAUNCH ERR]: after echo2, started under LAUNCH
-# on a KIND (see streams.pl) that holds INPUT, has ended with STATUS (0 by
-# default) and ERR on stderr, the next reader gets WANT, the first 32 bytes
-# left.
+# rest KIND INPUT WANT [STATUS ERR [LAUNCH...]]: after echo2, started under
+# the command line LAUNCH on a KIND (see streams.pl) that holds INPUT, has
+# ended with STATUS (0 by default) and ERR on stderr, the next reader gets
+# WANT, the first 32 bytes left.
 rest() {
 	printf '%b' "$2" >"$tmp/in"
 	# echo2 appends to a file of 4096 bytes, so that a file-size limit of
 	# 4096 stops echo2's first write but no smaller file of a launcher's.
 	head -c 4096 /dev/zero >"$tmp/echoed"
-	launch="$streams $1 $tmp/rest ${5-} $launch" start <"$tmp/in" \
+	with "${streams[@]}" "$1" "$tmp/rest" "${@:6}" -- start <"$tmp/in" \
 		>>"$tmp/echoed"
 	cp "$tmp/rest" "$tmp/out"
-	check "rest of $1 '${2:0:30}'${5:+ under ${5##*[ /]}}" "${4-0}" "$3" "${6-}"
+	check "rest of $1 '${2:0:30}'${6:+ under ${*: -1}}" "${4-0}" "$3" "${5-}"
 }
 
 # A write that kills echo2: its reader has gone (SIGPIPE), or its output
@@ -52,16 +52,16 @@ if can perl; then
 		rest dgram     'abc\ndef\nghi\n'                  'ghi\n'
 		rest dgram     "$long\nnext\n"         'next\n'
 	fi
-	rest file "$nums" "$killed" "$gone" "$streams gone" "$gone_err"
+	rest file "$nums" "$killed" "$gone" "$gone_err" "${streams[@]}" gone
 	if posix 'a file-size limit' && can prlimit; then
-		rest file "$nums" "$killed" $((128 + $(kill -l XFSZ))) \
-			'prlimit --fsize=4096'
+		rest file "$nums" "$killed" $((128 + $(kill -l XFSZ))) '' \
+			prlimit --fsize=4096
 	fi
 	# A read that fails after taking bytes drops them from its string,
 	# but not from the input: they are not read again.
 	if can_inject; then
-		rest file 'abc\nde' 'e' 1 "$inject -e inject=read:error=EIO:when=6" \
-			"$r_EIO"
+		rest file 'abc\nde' 'e' 1 "$r_EIO" "${inject[@]}" \
+			-e inject=read:error=EIO:when=6
 	fi
 fi
 printf 'abc\ndef\nghi\n' >"$tmp/rw"

@@ -10,11 +10,12 @@ echo2=$1 libc=$2
 # at_terminal NAME STATUS OUT [WAIT TYPE]...: what the terminal shows, stderr
 # included, while echo2 runs on it, with $then, a shell fragment, after it,
 # typed at as the WAIT and TYPE pairs say (see terminal.exp). wine's cursor
-# sequences are left out.
+# sequences are left out. Tcl takes paths in the locale's encoding, which
+# must be UTF-8 for a path in Japanese to reach the command unchanged.
 at_terminal() {
 	status=0
-	expect "$(dirname "$0")/terminal.exp" "${@:4}" -- \
-		sh -c '"$@"'"${then-}" sh $launch "$echo2" 2>"$tmp/err" |
+	LC_ALL=C.UTF-8 expect "$(dirname "$0")/terminal.exp" "${@:4}" -- \
+		env LC_ALL=C sh -c '"$@"'"${then-}" sh "${launch[@]}" "$echo2" 2>"$tmp/err" |
 		sed 's/\x1b\[?25[lh]//g' >"$tmp/out" || status=$?
 	check "$1" "$2" "$3" ''
 }
@@ -27,8 +28,9 @@ cut="$prompt\r\n$long\r\nstr1=[${long:0:19}]\r\nstr2=[${long:19:19}]\r\n"
 # with EIO: each stream's report names its own failure.
 broke="abc\r\nstr1=[]\r\nstr2=[abc\r\n]\r\necho2: read error: $EIO\r\n"
 broke="${broke}echo2: write error: $EAGAIN\r\n"
-eintr='-e inject=read,readv:error=EINTR:when=1'
-eio='-e inject=write,writev:error=EAGAIN:when=1 -e inject=read,readv:error=EIO:when=1'
+eintr=(-e inject=read,readv:error=EINTR:when=1)
+eio=(-e inject=write,writev:error=EAGAIN:when=1
+	-e inject=read,readv:error=EIO:when=1)
 
 if posix 'a POSIX terminal' && can expect expect -c 'exit [catch {spawn -noecho true}]'; then
 	at_terminal 'abc and def typed' 0 "$typed" "$nl" $'abc\rdef\r'
@@ -37,9 +39,9 @@ if posix 'a POSIX terminal' && can expect expect -c 'exit [catch {spawn -noecho 
 	then='; cat' at_terminal 'an over-long line, then cat' 0 "${cut}next\r\nnext\r\n" \
 		"$nl" "$long"$'\r' 'str2=[' '' $']\r\n' $'next\r\x04'
 	if can_inject; then
-		launch="$inject $eintr $launch" at_terminal 'a read interrupted' 0 \
+		with "${inject[@]}" "${eintr[@]}" -- at_terminal 'a read interrupted' 0 \
 			"$typed" "$nl" $'abc\rdef\r'
-		launch="$inject $eio $launch" at_terminal 'prompt and a read failed' 1 \
+		with "${inject[@]}" "${eio[@]}" -- at_terminal 'prompt and a read failed' 1 \
 			"$broke" '' $'abc\r'
 	fi
 fi
@@ -50,11 +52,11 @@ fi
 a3='\xe3\x81\x82\xe3\x81\x84\xe3\x81\x86'
 a7="$a3"'\xe3\x81\x88\xe3\x81\x8a\xe3\x81\x8b\xe3\x81\x8d'
 if [ "$LIBC" = windows ] && can expect expect -c 'exit [catch {spawn -noecho true}]'; then
-	launch="env LC_ALL=C.UTF-8 $launch"
+	launch=(env LC_ALL=C.UTF-8 "${launch[@]}")
 	at_terminal 'the prompt and Japanese at a console' 0 \
 		"$prompt\r\r\n$a3\r\r\ndef\r\r\nstr1=[$a3]\r\r\nstr2=[def\r\r\n]\r\r\n" \
 		"$nl" '' '<raw>' "$(printf '%b' "$a3")"$'\rdef\r'
-	then=" >$tmp/echoed" at_terminal 'Japanese typed, the echo in a file' 0 \
+	echoed=$tmp/echoed then=' >"$echoed"' at_terminal 'Japanese typed, the echo in a file' 0 \
 		"$a7\r\r\n" '<raw>' "$(printf '%b' "$a7")"$'\r'
 	cp "$tmp/echoed" "$tmp/out"
 	check 'the bytes of Japanese typed' 0 \
