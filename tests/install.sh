@@ -18,8 +18,8 @@ status=0
 DESTDIR=$root "$cmake" --install "$build" --config "$config" \
 	>"$tmp/log" 2>"$tmp/err" || status=$?
 installed
-check 'cmake --install' 0 "$(printf '%s\n' "$program" "$mandir/man1/echo2.1" |
-	sort)\n" ''
+check 'cmake --install' 0 "$(printf '%s\n' "$program" "$mandir/man1/echo2.1" \
+	"$mandir/ja/man1/echo2.1" | sort)\n" ''
 echo2=$root$program
 printf 'abc\ndef\n' >"$tmp/in"
 run 'the installed echo2' 0 "$abc_def" '' <"$tmp/in" >"$tmp/out"

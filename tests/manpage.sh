@@ -1,29 +1,125 @@
 #!/bin/bash
-# The manual page, compressed or not, formats without a single warning under
-# groff, on a UTF-8 terminal and on a plain ASCII one, and mandoc's lint
-# finds nothing in it; on a UTF-8 terminal both show the prompt line as
-# echo2 writes it.
+# The manual pages, English and Japanese, compressed or not. Each formats
+# without a warning under groff and mandoc's lint, and shows the prompt
+# line as echo2 writes it; the English one on an ASCII terminal too. The
+# Japanese one, installed in a tree where man-db breaks Japanese lines,
+# renders in time at any width and fits every width from 60 columns, and
+# is found as a Japanese user looks for it. It translates the English
+# page as it is now: it names the English page's checksum, and has the
+# same sections, exit statuses, messages and examples. The examples of
+# both run as they say.
+echo2=$1 libc=$2 en=$3 ja=$4
 . "$(dirname "$0")/lib.sh"
-gzip -dcf "$1" >"$tmp/echo2.1"
+gzip -dcf "$en" >"$tmp/en.1"
+gzip -dcf "$ja" >"$tmp/ja.1"
 
-# clean NAME COMMAND...: COMMAND on the page exits 0 and writes nothing.
+# clean NAME PAGE COMMAND...: COMMAND on the page exits 0 and writes nothing
+# but groff's notes that a line of Japanese could not be adjusted.
 clean() {
 	status=0
-	"${@:2}" "$tmp/echo2.1" >"$tmp/out" 2>"$tmp/err" || status=$?
+	"${@:3}" "$tmp/$2.1" >"$tmp/out" 2>"$tmp/err" || status=$?
+	sed -i '/warning.*: cannot adjust line$/d' "$tmp/err"
 	check "$1" 0 '' ''
 }
-# shows NAME COMMAND...: COMMAND shows the prompt line of the page, silently.
+# shows NAME PAGE COMMAND...: COMMAND shows the prompt line of the page.
 shows() {
 	status=0
-	"${@:2}" "$tmp/echo2.1" 2>"$tmp/err" |
+	"${@:3}" "$tmp/$2.1" 2>"$tmp/err" |
 		grep -o "$(printf '%b' "$prompt")" | head -n 1 >"$tmp/out"
+	sed -i '/warning.*: cannot adjust line$/d' "$tmp/err"
 	check "$1" 0 "$prompt\n" ''
 }
+groff_ja=(groff -k -mja -man -Tutf8 -ww)
+can groff && clean 'groff -Tutf8' en groff -man -Tutf8 -ww -z
+can groff && clean 'groff -Tascii' en groff -man -Tascii -ww -z
+can groff && shows 'the prompt under groff' en groff -man -Tutf8 -ww
+can groff && clean 'groff, Japanese' ja "${groff_ja[@]}" -z
+can groff && shows 'the prompt under groff, Japanese' ja "${groff_ja[@]}"
+can mandoc && clean 'mandoc -Tlint' en mandoc -Tlint
+can mandoc && clean 'mandoc -Tlint, Japanese' ja mandoc -Tlint
+can mandoc && shows 'the prompt under mandoc' en mandoc -Tutf8
+can mandoc && shows 'the prompt under mandoc, Japanese' ja mandoc -Tutf8
 
-can groff && clean 'groff -Tutf8' groff -man -Tutf8 -ww -z
-can groff && clean 'groff -Tascii' groff -man -Tascii -ww -z
-can groff && shows 'the prompt under groff' groff -man -Tutf8 -ww
-can mandoc && clean 'mandoc -Tlint' mandoc -Tlint
-can mandoc && shows 'the prompt under mandoc' mandoc -Tutf8
+# The Japanese page in a tree of its own, where a system installs it.
+mkdir -p "$tmp/man/ja/man1"
+cp "$tmp/ja.1" "$tmp/man/ja/man1/echo2.1"
+# man_ja NAME WIDTH ARG...: man-db, asked with ARGs in a UTF-8 locale for
+# the page at WIDTH columns, renders it within 20 s, says nothing but
+# groff's notes, shows the prompt line, and, from 60 columns, no line is
+# wider than WIDTH, a wide character counting two.
+man_ja() {
+	status=0
+	env LC_ALL=C.UTF-8 MANPATH="$tmp/man" MANWIDTH="$2" timeout 20 \
+		man "${@:3}" >"$tmp/page" 2>"$tmp/err" || status=$?
+	sed -i '/warning.*: cannot adjust line$/d' "$tmp/err"
+	{
+		grep -o -m 1 "$(printf '%b' "$prompt")" "$tmp/page"
+		grep -m 1 -x '名前' "$tmp/page"
+		(($2 < 60)) || LC_ALL=C.UTF-8 perl -CSD -ne 'chomp; $w = length;
+			$w += () = /[\p{Ea=W}\p{Ea=F}]/g;
+			print "$w columns: $_\n" if $w > '"$2" "$tmp/page"
+	} >"$tmp/out" 2>&1
+	check "$1" 0 "$prompt\n名前\n" ''
+}
+# A UTF-8 locale, which man-db needs to show Japanese: C.UTF-8.
+if can man && can timeout &&
+	can perl perl -MPOSIX -e 'exit !setlocale(LC_ALL, "C.UTF-8")'; then
+	for width in 40 60 80 120; do
+		man_ja "man -L ja at $width columns" "$width" -L ja echo2
+	done
+	LANGUAGE=ja man_ja 'LANGUAGE=ja man' 80 echo2
+fi
+if can lexgrog; then
+	status=0
+	LC_ALL=C.UTF-8 lexgrog "$ja" >"$tmp/out" 2>"$tmp/err" || status=$?
+	check 'lexgrog, Japanese' 0 "$ja: \"echo2 - プロンプトで入力した2行をそのまま表示する\"\n" ''
+fi
+
+# facts PAGE: what either page must say alike, a fact a line: the sections
+# (the Japanese headings given in English), the exit statuses, the quoted
+# messages and the example blocks.
+facts() {
+	sed -n 's/^\.SH //p' "$tmp/$1.1" | sed 's/^"\(.*\)"$/\1/;
+		s/^名前$/NAME/; s/^書式$/SYNOPSIS/; s/^説明$/DESCRIPTION/;
+		s/^終了ステータス$/EXIT STATUS/; s/^例$/EXAMPLES/; s/^注意$/CAVEATS/;
+		s/^備考$/NOTES/; s/^関連項目$/SEE ALSO/; s/^/section /'
+	sed -n '/^\.TP$/{n;s/^\.B \([0-9][0-9]*\)$/status \1/p;}' "$tmp/$1.1"
+	grep -o '"echo2: [^"]*"' "$tmp/$1.1" | sort | sed 's/^/message /'
+	sed -n '/^\.EX$/,/^\.EE$/s/^/example /p' "$tmp/$1.1"
+}
+status=0
+facts ja >"$tmp/out" 2>"$tmp/err"
+check 'the same facts in both pages' 0 "$(facts en | sed 's/\\/\\\\/g')\n" ''
+# What the Japanese page translates: the English page from its NAME on.
+status=0
+sed -n 's/^\.\\" translates: //p' "$tmp/ja.1" >"$tmp/out"
+check 'the English page translated as it is' 0 \
+	"$(sed -n '/^\.SH NAME/,$p' "$tmp/en.1" | cksum)\n" ''
+
+# example PAGE BLOCK: the command on the first line of an example of PAGE,
+# with echo2 the one under test, writes what the other lines show.
+echo2() { "${launch[@]}" "$echo2" "$@"; }
+example() {
+	local block=${2//\\(aq/\'}
+	block=${block//\\-/-}
+	block=${block//\\\*\[prompt\]/$(printf '%b' "$prompt")}
+	block=${block//\\e/\\}
+	local command=${block%%$'\n'*} want=${block#*$'\n'}
+	command=${command#\$ }
+	status=0
+	(eval "$command") >"$tmp/out" 2>"$tmp/err" || status=$?
+	check "the $1 page: $command" 0 "${want//\\/\\\\}" ''
+}
+for page in en ja; do
+	section=''
+	while IFS= read -r line; do
+		case $line in
+		'.SH '*) section=${line#.SH } ;;
+		.EX) block='' ;;
+		.EE) [[ $section != @(EXAMPLES|例) ]] || example "$page" "$block" ;;
+		*) block+=$line$'\n' ;;
+		esac
+	done <"$tmp/$page.1"
+done
 
 finish
