@@ -1,8 +1,10 @@
-# cmake -D ZIP=FILE -D EXE=FILE -D STRIP=PROGRAM -D PAGE=FILE -D MANDOC=PROGRAM
-# -D ZIPPER=PROGRAM -D SOURCE=DIR -P windows-zip.cmake: the package for
-# Windows users, the same bytes from every build: echo2.exe without its
-# debug information, the licence, the README and the manual page in HTML,
-# in that order, with fixed times and modes and no other attribute.
+# cmake -D ZIP=FILE -D EXE=FILE -D STRIP=PROGRAM -D PAGES=DIR
+# -D MANDOC=PROGRAM -D ZIPPER=PROGRAM -D SOURCE=DIR -P windows-zip.cmake: the
+# package for Windows users, the same bytes from every build: echo2.exe
+# without its debug information, the licence, the README and the manual
+# pages in HTML, English and Japanese (DIR/echo2.1, DIR/ja/echo2.1), each
+# with its language, in that order, with fixed times and modes and no
+# other attribute.
 get_filename_component(stage ${ZIP} NAME_WLE)
 set(stage ${CMAKE_CURRENT_BINARY_DIR}/${stage})
 file(REMOVE_RECURSE ${stage} ${ZIP})
@@ -11,11 +13,24 @@ file(MAKE_DIRECTORY ${stage})
 set(ENV{SOURCE_DATE_EPOCH} 0)
 execute_process(COMMAND ${STRIP} -o ${stage}/echo2.exe ${EXE}
 	COMMAND_ERROR_IS_FATAL ANY)
-execute_process(COMMAND ${MANDOC} -Thtml ${PAGE}
-	OUTPUT_FILE ${stage}/echo2.html COMMAND_ERROR_IS_FATAL ANY)
+# mandoc names no language: the browser then cannot choose its fonts and
+# hyphenation for it.
+foreach(lang IN ITEMS en ja)
+	if(lang STREQUAL en)
+		set(page ${PAGES}/echo2.1)
+		set(out echo2.html)
+	else()
+		set(page ${PAGES}/${lang}/echo2.1)
+		set(out echo2.${lang}.html)
+	endif()
+	execute_process(COMMAND ${MANDOC} -Thtml ${page}
+		OUTPUT_VARIABLE html COMMAND_ERROR_IS_FATAL ANY)
+	string(REPLACE "<html>" "<html lang=\"${lang}\">" html "${html}")
+	file(WRITE ${stage}/${out} "${html}")
+endforeach()
 file(COPY_FILE ${SOURCE}/LICENSE ${stage}/LICENSE.txt)
 file(COPY_FILE ${SOURCE}/README.md ${stage}/README.md)
-set(files echo2.exe LICENSE.txt README.md echo2.html)
+set(files echo2.exe LICENSE.txt README.md echo2.html echo2.ja.html)
 foreach(file IN LISTS files)
 	set(mode OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 	if(file STREQUAL echo2.exe)
