@@ -1,7 +1,7 @@
 #!/bin/bash
 # echo2 on one input after another: what it writes after the prompt line,
 # byte for byte, with exit status 0 and nothing on stderr.
-echo2=$1
+echo2=$1 libc=$2
 . "$(dirname "$0")/lib.sh"
 
 # echoes INPUT WANT: INPUT on stdin (printf %b escapes) gives the prompt line

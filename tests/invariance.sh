@@ -1,7 +1,7 @@
 #!/bin/bash
 # echo2 writes the same bytes however it is started: with arguments, with
 # any environment or none, and on an input that never ends.
-echo2=$1
+echo2=$1 libc=$2
 . "$(dirname "$0")/lib.sh"
 
 # same NAME PREFIX [ARG...]: echo2, with ARGs and under the command PREFIX,
