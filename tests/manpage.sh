@@ -47,7 +47,7 @@ cp "$tmp/ja.1" "$tmp/man/ja/man1/echo2.1"
 # the page at WIDTH columns, renders it within 20 s, says nothing but
 # groff's notes, shows the prompt line, and, from 60 columns, no line is
 # wider than WIDTH, a wide character counting two. man-db's sandbox is
-# left off, as some build environments refuse its system calls.
+# left off: it refuses what a preload such as faketime's calls.
 man_ja() {
 	status=0
 	env LC_ALL=C.UTF-8 MANPATH="$tmp/man" MANWIDTH="$2" \
