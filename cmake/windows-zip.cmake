@@ -13,21 +13,16 @@ file(MAKE_DIRECTORY ${stage})
 set(ENV{SOURCE_DATE_EPOCH} 0)
 execute_process(COMMAND ${STRIP} -o ${stage}/echo2.exe ${EXE}
 	COMMAND_ERROR_IS_FATAL ANY)
-# mandoc names no language: the browser then cannot choose its fonts and
-# hyphenation for it.
-foreach(lang IN ITEMS en ja)
-	if(lang STREQUAL en)
-		set(page ${PAGES}/echo2.1)
-		set(out echo2.html)
-	else()
-		set(page ${PAGES}/${lang}/echo2.1)
-		set(out echo2.${lang}.html)
-	endif()
+# html(LANG PAGE OUT): PAGE in HTML, as OUT, naming its language LANG,
+# which mandoc leaves out and a browser chooses its fonts by.
+function(html lang page out)
 	execute_process(COMMAND ${MANDOC} -Thtml ${page}
-		OUTPUT_VARIABLE html COMMAND_ERROR_IS_FATAL ANY)
-	string(REPLACE "<html>" "<html lang=\"${lang}\">" html "${html}")
-	file(WRITE ${stage}/${out} "${html}")
-endforeach()
+		OUTPUT_VARIABLE text COMMAND_ERROR_IS_FATAL ANY)
+	string(REPLACE "<html>" "<html lang=\"${lang}\">" text "${text}")
+	file(WRITE ${stage}/${out} "${text}")
+endfunction()
+html(en ${PAGES}/echo2.1 echo2.html)
+html(ja ${PAGES}/ja/echo2.1 echo2.ja.html)
 file(COPY_FILE ${SOURCE}/LICENSE ${stage}/LICENSE.txt)
 file(COPY_FILE ${SOURCE}/README.md ${stage}/README.md)
 set(files echo2.exe LICENSE.txt README.md echo2.html echo2.ja.html)

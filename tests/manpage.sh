@@ -13,12 +13,17 @@ echo2=$1 libc=$2 en=$3 ja=$4
 gzip -dcf "$en" >"$tmp/en.1"
 gzip -dcf "$ja" >"$tmp/ja.1"
 
+# adjust_notes_only: the last stderr without groff's notes that a line of
+# Japanese could not be adjusted, which are all it may say.
+adjust_notes_only() {
+	sed -i '/warning.*: cannot adjust line$/d' "$tmp/err"
+}
 # clean NAME PAGE COMMAND...: COMMAND on the page exits 0 and writes nothing
-# but groff's notes that a line of Japanese could not be adjusted.
+# but those notes.
 clean() {
 	status=0
 	"${@:3}" "$tmp/$2.1" >"$tmp/out" 2>"$tmp/err" || status=$?
-	sed -i '/warning.*: cannot adjust line$/d' "$tmp/err"
+	adjust_notes_only
 	check "$1" 0 '' ''
 }
 # shows NAME PAGE COMMAND...: COMMAND shows the prompt line of the page.
@@ -26,7 +31,7 @@ shows() {
 	status=0
 	"${@:3}" "$tmp/$2.1" 2>"$tmp/err" |
 		grep -o "$(printf '%b' "$prompt")" | head -n 1 >"$tmp/out"
-	sed -i '/warning.*: cannot adjust line$/d' "$tmp/err"
+	adjust_notes_only
 	check "$1" 0 "$prompt\n" ''
 }
 groff_ja=(groff -k -mja -man -Tutf8 -ww)
@@ -53,7 +58,7 @@ man_ja() {
 	env LC_ALL=C.UTF-8 MANPATH="$tmp/man" MANWIDTH="$2" \
 		MAN_DISABLE_SECCOMP=1 timeout 20 \
 		man "${@:3}" >"$tmp/page" 2>"$tmp/err" || status=$?
-	sed -i '/warning.*: cannot adjust line$/d' "$tmp/err"
+	adjust_notes_only
 	{
 		grep -o -m 1 "$(printf '%b' "$prompt")" "$tmp/page"
 		grep -m 1 -x '名前' "$tmp/page"
