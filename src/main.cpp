@@ -5,28 +5,41 @@
 #ifdef _WIN32
 #include "windows.hpp"
 #else
+#include <cstdlib>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 // The stream functions: the C library's, as they are; on Windows, those of
 // windows.cpp, which speak UTF-16 to a console.
 namespace sys = std;
 
-// Whether stdin keeps what is not read for the next reader: a file, a block
-// device, a pipe or FIFO, a stream socket. A terminal, a message socket and
-// a device such as /dev/kmsg give a line or a message a read instead.
+// Whether stdin keeps what a read does not take for the next reader, so
+// that echo2 must take no byte beyond its two strings: a file, a block
+// device, a pipe or FIFO, a stream socket, a terminal out of canonical mode
+// and the master side of a pseudo-terminal, which give a read what is
+// there. A terminal in canonical mode gives a line a read; a message
+// socket and a device such as /dev/kmsg, a message.
 static bool keeps_rest()
 {
 	struct stat st = {};
 	int type = 0;
 	socklen_t size = sizeof type;
+	struct termios mode = {};
+	char name[64];
 	if (fstat(STDIN_FILENO, &st) != 0)
 		return false;
 	if (S_ISSOCK(st.st_mode))
 		return getsockopt(STDIN_FILENO, SOL_SOCKET, SO_TYPE, &type,
 		                  &size) == 0 &&
 		       type == SOCK_STREAM;
+	// A master gives a read what is there, whatever the mode of its
+	// terminal, which it reports; only a master has a terminal's name.
+	if (S_ISCHR(st.st_mode))
+		return tcgetattr(STDIN_FILENO, &mode) == 0 &&
+		       ((mode.c_lflag & ICANON) == 0 ||
+		        ptsname_r(STDIN_FILENO, name, sizeof name) == 0);
 	return S_ISREG(st.st_mode) || S_ISBLK(st.st_mode) ||
 	       S_ISFIFO(st.st_mode);
 }
@@ -37,8 +50,10 @@ int const end = -1;    // the input has ended, now and for every later call
 int const failed = -2; // a read failed, and errno says why
 
 // The next byte of stdin. Where stdin keeps the rest, a read(2) of one byte
-// takes no byte that the two strings do not use; elsewhere the C library
-// reads a line or a message at a time, whose rest is lost either way. A
+// takes no byte that the two strings do not use. Elsewhere the C library
+// reads: a message's rest is lost either way, and at a terminal in
+// canonical mode a read takes the rest of an over-long line (up to the C
+// library's buffer), which the shell would otherwise run as a command. A
 // read that a signal interrupted (EINTR) is made again. The end is kept
 // here, as bionic's getc does not keep it.
 static int next_byte(bool bytewise)

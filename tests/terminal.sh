@@ -2,8 +2,10 @@
 # echo2 at a terminal: the prompt is shown before echo2 waits for input, and
 # the terminal then shows the typed lines and their echo. A terminal gives a
 # line a read: what echo2 read of an over-long line is gone, and what is
-# typed after the end of the input (Ctrl-D) is left to the shell. A Windows
-# console, under wine, shows the prompt and reads typed Japanese as UTF-8.
+# typed after the end of the input (Ctrl-D) is left to the shell. Out of
+# canonical mode, and from the master side of a pseudo-terminal, echo2 takes
+# no byte beyond its two strings. A Windows console, under wine, shows the
+# prompt and reads typed Japanese as UTF-8.
 echo2=$1 libc=$2
 . "$(dirname "$0")/lib.sh"
 
@@ -28,6 +30,21 @@ cut="$prompt\r\n$long\r\nstr1=[${long:0:19}]\r\nstr2=[${long:19:19}]\r\n"
 # with EIO: each stream's report names its own failure.
 broke="abc\r\nstr1=[]\r\nstr2=[abc\r\n]\r\necho2: read error: $EIO\r\n"
 broke="${broke}echo2: write error: $EAGAIN\r\n"
+# Three lines typed ahead: the next reader gets the third. It reads at once
+# (min 0), so that if echo2 took the line, the case fails without waiting.
+ahead="$prompt\r\nabc\r\ndef\r\nghi\r\nstr1=[abc]\r\nstr2=[def\r\n]\r\nghi\r\n"
+next_reader='; stty min 0; head -n 1'
+raw=(sh -c 'stty -icanon && exec "$@"' sh)
+# master_side COMMAND...: COMMAND with stdin the master side of a
+# pseudo-terminal whose terminal has written three lines, then closed.
+master_side() {
+	expect -f <(printf '%s\n' 'log_user 0' \
+		'spawn -noecho printf {abc\ndef\nghi\n}' wait \
+		'exec {*}$argv <@ [exp_open -leaveopen] >@ stdout 2>@ stderr') -- "$@"
+}
+# Each echo line, written on its own, fails with EIO.
+lost1="$prompt\r\nabc\r\ndef\r\nstr2=[def\r\n]\r\necho2: write error: $EIO\r\n"
+lost2="$prompt\r\nabc\r\ndef\r\nstr1=[abc]\r\necho2: write error: $EIO\r\n"
 eintr=(-e inject=read,readv:error=EINTR:when=1)
 eio=(-e inject=write,writev:error=EAGAIN:when=1
 	-e inject=read,readv:error=EIO:when=1)
@@ -36,6 +53,15 @@ if posix 'a POSIX terminal' && can expect expect -c 'exit [catch {spawn -noecho 
 	at_terminal 'abc and def typed' 0 "$typed" "$nl" $'abc\rdef\r'
 	at_terminal 'Ctrl-D first' 0 "$prompt\r\ndef\r\nstr1=[]\r\nstr2=[]\r\n" \
 		"$nl" $'\x04def\r'
+	at_terminal 'Ctrl-D second' 0 "$prompt\r\nabc\r\nstr1=[abc]\r\nstr2=[]\r\n" \
+		"$nl" $'abc\r\x04'
+	then=$next_reader at_terminal 'typed ahead, then head' 0 "$ahead" \
+		"$nl" $'abc\rdef\rghi\r'
+	then=$next_reader with "${raw[@]}" -- at_terminal \
+		'typed ahead out of canonical mode, then head' 0 "$ahead" \
+		"$nl" $'abc\rdef\rghi\r'
+	with master_side sh -c '"$@"; head -n 1' sh -- run 'the master side, then head' \
+		0 "$prompt\nstr1=[abc\r]\nstr2=[def\r\n]\nghi\r\n" '' >"$tmp/out"
 	then='; cat' at_terminal 'an over-long line, then cat' 0 "${cut}next\r\nnext\r\n" \
 		"$nl" "$long"$'\r' 'str2=[' '' $']\r\n' $'next\r\x04'
 	if can_inject; then
@@ -43,6 +69,12 @@ if posix 'a POSIX terminal' && can expect expect -c 'exit [catch {spawn -noecho 
 			"$typed" "$nl" $'abc\rdef\r'
 		with "${inject[@]}" "${eio[@]}" -- at_terminal 'prompt and a read failed' 1 \
 			"$broke" '' $'abc\r'
+		with "${inject[@]}" -e inject=write,writev:error=EIO:when=2 -- at_terminal \
+			'the first echo line failed' 1 "$lost1" \
+			"$nl" $'abc\rdef\r'
+		with "${inject[@]}" -e inject=write,writev:error=EIO:when=3 -- at_terminal \
+			'the second echo line failed' 1 "$lost2" \
+			"$nl" $'abc\rdef\r'
 	fi
 fi
 
