@@ -80,9 +80,12 @@ fi
 
 # A console under wine speaks UTF-8 to the terminal where the locale does,
 # and a newline is CR LF to it; it reads once it has put the terminal out of
-# canonical mode. Seven Japanese characters are 21 bytes.
+# canonical mode. Seven Japanese characters are 21 bytes, which the bound
+# cuts: a console shows each part as U+FFFD. Ctrl-Z reaches the console
+# once the terminal no longer stops the job for it.
 a3='\xe3\x81\x82\xe3\x81\x84\xe3\x81\x86'
 a7="$a3"'\xe3\x81\x88\xe3\x81\x8a\xe3\x81\x8b\xe3\x81\x8d'
+fffd='\xef\xbf\xbd'
 if [ "$LIBC" = windows ] && can expect expect -c 'exit [catch {spawn -noecho true}]'; then
 	launch=(env LC_ALL=C.UTF-8 "${launch[@]}")
 	at_terminal 'the prompt and Japanese at a console' 0 \
@@ -93,6 +96,13 @@ if [ "$LIBC" = windows ] && can expect expect -c 'exit [catch {spawn -noecho tru
 	cp "$tmp/echoed" "$tmp/out"
 	check 'the bytes of Japanese typed' 0 \
 		"$prompt\nstr1=[${a7:0:72}\xe3]\nstr2=[\x81\x8d\n]\n" ''
+	at_terminal 'Japanese cut, the echo at a console' 0 \
+		"$prompt\r\r\n$a7\r\r\nstr1=[${a7:0:72}$fffd]\r\r\nstr2=[$fffd$fffd\r\r\n]\r\r\n" \
+		"$nl" '' '<raw>' "$(printf '%b' "$a7")"$'\r'
+	with sh -c 'stty susp undef && exec "$@"' sh -- at_terminal \
+		'Ctrl-Z starting the second line at a console' 0 \
+		"$prompt\r\r\nabc\r\r\n^Z\r\r\nstr1=[abc]\r\r\nstr2=[]\r\r\n" \
+		"$nl" '' '<raw>' $'abc\r\x1a\r'
 fi
 
 finish
