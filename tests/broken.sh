@@ -38,10 +38,20 @@ if posix 'stdin closed, or a directory'; then
 	run 'both failed'       1 ''   "$r_EISDIR$w_ENOSPC" </ >/dev/full
 fi
 
+# A write that would raise a signal, ignored or blocked, fails: a pipe
+# whose reader has gone, and a file at the file-size limit (see rest.sh).
 if can perl; then
 	with "${streams[@]}" gone-ignored -- run 'SIGPIPE ignored' 1 '' \
 		"$w_EPIPE" <"$tmp/in"
+	with "${streams[@]}" blocked PIPE "${streams[@]}" gone -- run \
+		'SIGPIPE blocked' 1 '' "$w_EPIPE" <"$tmp/in"
 fi
+for how in ignored blocked; do
+	posix 'a file-size limit' && can perl && can prlimit || break
+	head -c 4096 /dev/zero >"$tmp/4k"
+	with "${streams[@]}" "$how" XFSZ prlimit --fsize=4096 -- run \
+		"SIGXFSZ $how" 1 '' "$w_EFBIG" <"$tmp/in" >>"$tmp/4k"
+done
 # A non-blocking FIFO that holds part of a line, its writer still there:
 # the bytes read are echoed and the reason is the EAGAIN that ended them.
 if posix 'a non-blocking pipe' && can perl; then

@@ -22,8 +22,9 @@ int main()
 		int number;
 	};
 	reason const reasons[] = {{"EAGAIN", EAGAIN}, {"EBADF", EBADF},
-	                          {"EIO", EIO},       {"EISDIR", EISDIR},
-	                          {"ENOSPC", ENOSPC}, {"EPIPE", EPIPE}};
+	                          {"EFBIG", EFBIG},   {"EIO", EIO},
+	                          {"EISDIR", EISDIR}, {"ENOSPC", ENOSPC},
+	                          {"EPIPE", EPIPE}};
 	for (reason const &r : reasons)
 		std::printf("%s=%s\n", r.name, std::strerror(r.number));
 }

@@ -4,6 +4,8 @@
 #   gone          stdout is a pipe whose reader has gone, SIGPIPE at its
 #                 default action whatever this process inherited
 #   gone-ignored  the same, with SIGPIPE ignored
+#   ignored SIG   the signal SIG (PIPE, XFSZ) ignored
+#   blocked SIG   the signal SIG blocked
 #   nonblocking   stdin is made non-blocking
 #   KIND REST     stdin is a KIND (file, pipe, fifo, stream, dgram or
 #                 seqpacket socket) that holds what this process reads on
@@ -15,13 +17,18 @@ use strict;
 use warnings;
 use Fcntl;
 use File::Temp qw(tempdir);
-use POSIX qw(mkfifo);
+use POSIX qw(mkfifo sigprocmask SIG_BLOCK);
 use Socket;
 
 my $how = shift;
 if ($how eq 'nonblocking') {
 	my $flags = fcntl(STDIN, F_GETFL, 0) or die "F_GETFL: $!";
 	fcntl(STDIN, F_SETFL, $flags | O_NONBLOCK) or die "F_SETFL: $!";
+} elsif ($how eq 'ignored') {
+	$SIG{shift @ARGV} = 'IGNORE';
+} elsif ($how eq 'blocked') {
+	my $signal = POSIX->can('SIG' . shift @ARGV) or die "no such signal";
+	sigprocmask(SIG_BLOCK, POSIX::SigSet->new($signal->())) or die "sigprocmask: $!";
 } elsif ($how =~ /^gone/) {
 	$SIG{PIPE} = $how eq 'gone' ? 'DEFAULT' : 'IGNORE';
 	pipe(my $reader, my $writer) or die "pipe: $!";
