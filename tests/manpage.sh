@@ -1,12 +1,14 @@
 #!/bin/bash
 # The manual pages, English and Japanese, compressed or not. Each formats
 # without a warning under groff and mandoc's lint, and shows the prompt
-# line as echo2 writes it; the English one on an ASCII terminal too. The
+# line as echo2 writes it; the English one on an ASCII terminal too. At
+# every width from 60 to 120 columns, each keeps its messages, key names
+# and output forms whole on a line and its literals unhyphenated. The
 # Japanese one, installed in a tree where man-db breaks Japanese lines,
 # renders in time at any width and fits every width from 60 columns, and
-# is found as a Japanese user looks for it. It has the same sections,
-# exit statuses, messages and examples as the English one. The examples
-# of both run as they say.
+# is found as a Japanese user looks for it. It has the same sections as
+# the English one, in the order of man-pages(7), and the same exit
+# statuses, messages and examples. The examples of both run as they say.
 echo2=$1 libc=$2 en=$3 ja=$4
 . "$(dirname "$0")/lib.sh"
 gzip -dcf "$en" >"$tmp/en.1"
@@ -44,20 +46,46 @@ can mandoc && clean 'mandoc -Tlint, Japanese' ja mandoc -Tlint
 can mandoc && shows 'the prompt under mandoc' en mandoc -Tutf8
 can mandoc && shows 'the prompt under mandoc, Japanese' ja mandoc -Tutf8
 
+# unbroken NAME PAGE [ROFF]: PAGE as man-db renders it for each width from
+# 60 to 120 columns, groff's nroff at two columns less, a copy a width
+# after the requests ROFF, passes unbroken.pl.
+unbroken() {
+	local width
+	status=0
+	{
+		printf '%s' "${3-}"
+		for ((width = 60; width <= 120; width++)); do
+			printf '.nr LL %dn\n.nr LT %dn\n' $((width - 2)) $((width - 2))
+			cat "$tmp/$2.1"
+		done
+	} | preconv -e UTF-8 | nroff -mandoc -Tutf8 2>"$tmp/err" |
+		perl "$(dirname "$0")/unbroken.pl" "$tmp/$2.1" >"$tmp/out" ||
+		status=$?
+	adjust_notes_only
+	check "$1" 0 '' ''
+}
+if can nroff nroff -v && can preconv && can perl; then
+	unbroken 'literals whole from 60 to 120 columns' en
+	unbroken 'literals whole from 60 to 120 columns, Japanese' ja \
+		$'.mso ja.tmac\n.hla ja\n'
+fi
+
 # The Japanese page in a tree of its own, where a system installs it.
 mkdir -p "$tmp/man/ja/man1"
 cp "$tmp/ja.1" "$tmp/man/ja/man1/echo2.1"
 # man_ja NAME WIDTH ARG...: man-db, asked with ARGs in a UTF-8 locale for
 # the page at WIDTH columns, renders it within 20 s, says nothing but
 # groff's notes, shows the prompt line, and, from 60 columns, no line is
-# wider than WIDTH, a wide character counting two. man-db's sandbox is
-# left off: it refuses what a preload such as faketime's calls.
+# wider than WIDTH, a wide character counting two. Below 60 columns, a
+# message, which is never broken, may not fit, and groff says so. man-db's
+# sandbox is left off: it refuses what a preload such as faketime's calls.
 man_ja() {
 	status=0
 	env LC_ALL=C.UTF-8 MANPATH="$tmp/man" MANWIDTH="$2" \
 		MAN_DISABLE_SECCOMP=1 timeout 20 \
 		man "${@:3}" >"$tmp/page" 2>"$tmp/err" || status=$?
 	adjust_notes_only
+	(($2 >= 60)) || sed -i "/warning.*: can't break line$/d" "$tmp/err"
 	{
 		grep -o -m 1 "$(printf '%b' "$prompt")" "$tmp/page"
 		grep -m 1 -x '名前' "$tmp/page"
@@ -82,20 +110,32 @@ if can lexgrog; then
 fi
 
 # facts PAGE: what either page must say alike, a fact a line: the sections
-# (the Japanese headings given in English), the exit statuses, the quoted
-# messages and the example blocks.
+# (the Japanese headings, as Debian's manpages-ja names them, given in
+# English), the exit statuses, the messages and the example blocks.
 facts() {
 	sed -n 's/^\.SH //p' "$tmp/$1.1" | sed 's/^"\(.*\)"$/\1/;
 		s/^名前$/NAME/; s/^書式$/SYNOPSIS/; s/^説明$/DESCRIPTION/;
-		s/^終了ステータス$/EXIT STATUS/; s/^例$/EXAMPLES/; s/^注意$/CAVEATS/;
-		s/^備考$/NOTES/; s/^関連項目$/SEE ALSO/; s/^/section /'
+		s/^終了ステータス$/EXIT STATUS/; s/^注意$/NOTES/; s/^警告$/CAVEATS/;
+		s/^例$/EXAMPLES/; s/^関連項目$/SEE ALSO/; s/^/section /'
 	sed -n '/^\.TP$/{n;s/^\.B \([0-9][0-9]*\)$/status \1/p;}' "$tmp/$1.1"
-	grep -o '"echo2: [^"]*"' "$tmp/$1.1" | sort | sed 's/^/message /'
+	sed -n 's/^\.BI\{0,1\} \(.*echo2:.*\)/\1/p' "$tmp/$1.1" |
+		sed 's/\\%//g; s/\\~/ /g; s/^"\([^"]*\)".*/\1/' | sort |
+		sed 's/^/message /'
 	sed -n '/^\.EX$/,/^\.EE$/s/^/example /p' "$tmp/$1.1"
 }
 status=0
 facts ja >"$tmp/out" 2>"$tmp/err"
 check 'the same facts in both pages' 0 "$(facts en | sed 's/\\/\\\\/g')\n" ''
+# The sections of man-pages(7), in its order: the English page has no
+# other, and has them in that order.
+order=(NAME SYNOPSIS CONFIGURATION DESCRIPTION OPTIONS 'EXIT STATUS'
+	'RETURN VALUE' ERRORS ENVIRONMENT FILES ATTRIBUTES VERSIONS STANDARDS
+	HISTORY NOTES CAVEATS BUGS EXAMPLES AUTHORS 'REPORTING BUGS' COPYRIGHT
+	'SEE ALSO')
+status=0
+sed -n 's/^\.SH //p' "$tmp/en.1" | sed 's/^"\(.*\)"$/\1/' >"$tmp/out"
+check 'sections in the order of man-pages(7)' 0 \
+	"$(printf '%s\n' "${order[@]}" | grep -xF -f "$tmp/out")\n" ''
 
 # example PAGE BLOCK: the command on the first line of an example of PAGE,
 # with echo2 the one under test, writes what the other lines show.

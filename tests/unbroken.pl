@@ -1,0 +1,71 @@
+#!/usr/bin/perl
+# perl unbroken.pl PAGE <RENDERED: RENDERED holds the manual page PAGE
+# rendered once for each width from 60 columns up, each copy from its
+# header line. In each, no message, key name or output form of PAGE is
+# split across lines, no other literal (bold or italic) is hyphenated, and
+# no space stands between two Japanese characters. Each fault is a line.
+use strict;
+use warnings;
+use utf8;
+binmode STDIN, ':encoding(UTF-8)';
+binmode STDOUT, ':encoding(UTF-8)';
+open(my $page, '<:encoding(UTF-8)', $ARGV[0]) or die "$ARGV[0]: $!";
+my %literals;
+sub unescape {
+	my $s = shift;
+	$s =~ s/\\[~ ]/ /g;
+	$s =~ s/\\-/-/g;
+	$s =~ s/\\\(aq/'/g;
+	$s =~ s/\\e/\\/g;
+	$s =~ s/\\\((lq|rq)|\\[%&c]|\\f[RBIP]//g;
+	return $s;
+}
+while (<$page>) {
+	if (/^\.([BI]|BI|IB|[BI]R|R[BI])\s+(.*)/) {
+		my ($macro, $rest) = ($1, $2);
+		my @args = grep { defined } $rest =~ /"([^"]*)"|(\S+)/g;
+		@args = join ' ', @args if length $macro == 1;
+		@args = join '', @args if $macro eq 'BI' || $macro eq 'IB';
+		@args = @args[grep { $_ % 2 == ($macro =~ /^R/) } 0 .. $#args]
+			if $macro =~ /R/;
+		# A message or an output form may not break at all; another
+		# literal may break at a space, but not be hyphenated.
+		$literals{$_} ||= /^(echo2: |str[12]=\[)/ ? 'whole' : 'unhyphenated'
+			for map { unescape($_) } grep { !/\\\*/ } @args;
+	}
+	# A key name, and the C library's words, may not break at all.
+	$literals{unescape($_)} = 'whole'
+		for /(Ctrl\\?-[A-Z])/g, /\\\(lq(.*?)\\\(rq/g, /「([\x20-\x7e]+)」/g;
+}
+my @literals = grep { length } keys %literals;
+my $j = '\x{3001}-\x{303f}\x{3040}-\x{30ff}\x{4e00}-\x{9fff}\x{ff01}-\x{ff60}';
+my ($width, $text) = (59, '');
+sub check {
+	for my $literal (@literals) {
+		my $whole = $literals{$literal} eq 'whole';
+		my $re = join '', map {
+			$_ eq ' ' ? '(?: +|\n)' : quotemeta($_) . '(?:‐?\n)?'
+		} split //, $literal;
+		$re =~ s/\Q(?:‐?\n)?\E$//;
+		while ($text =~ /($re)/g) {
+			my $match = $1;
+			print "at $width columns, broken: $literal\n"
+				if $match =~ ($whole ? qr/\n/ : qr/‐\n/);
+		}
+	}
+	print "at $width columns, a space between Japanese characters: $1\n"
+		while $text =~ /([$j] +[$j])/g;
+}
+while (<STDIN>) {
+	s/.\x08//g;
+	if (/^ECHO2\(1\)/) {
+		check() if $width > 59;
+		($width, $text) = ($width + 1, '');
+		next;
+	}
+	s/^ +//;
+	$text .= $_;
+}
+check();
+# A page whose literals this could not find would pass unchecked.
+print "only ", scalar(@literals), " literals found\n" if @literals < 20;
