@@ -106,7 +106,7 @@ fi
 if can lexgrog; then
 	status=0
 	LC_ALL=C.UTF-8 lexgrog "$ja" >"$tmp/out" 2>"$tmp/err" || status=$?
-	check 'lexgrog, Japanese' 0 "$ja: \"echo2 - プロンプトで入力した2行をそのまま表示する\"\n" ''
+	check 'lexgrog, Japanese' 0 "$ja: \"echo2 - プロンプトで入力した2行をエコーする\"\n" ''
 fi
 
 # facts PAGE: what either page must say alike, a fact a line: the sections
