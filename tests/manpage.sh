@@ -85,7 +85,7 @@ man_ja() {
 		MAN_DISABLE_SECCOMP=1 timeout 20 \
 		man "${@:3}" >"$tmp/page" 2>"$tmp/err" || status=$?
 	adjust_notes_only
-	(($2 >= 60)) || sed -i "/warning.*: can't break line$/d" "$tmp/err"
+	(($2 >= 60)) || sed -E -i "/warning.*: can(no|')t break line$/d" "$tmp/err"
 	{
 		grep -o -m 1 "$(printf '%b' "$prompt")" "$tmp/page"
 		grep -m 1 -x '名前' "$tmp/page"
