@@ -34,9 +34,9 @@ static bool keeps_rest()
 		                  &size) == 0 &&
 		       type == SOCK_STREAM;
 	// A master gives a read what is there, whatever the mode of its
-	// terminal, which it reports. Every master is the device /dev/ptmx,
-	// (5, 2): its number tells it at no cost, where a call to the C
-	// library would add a symbol to bind at every start.
+	// terminal, which it reports. Every master is the device /dev/ptmx
+	// (5, 2), which tells it at no cost, where a call to the C library
+	// would add a symbol to bind at every start.
 	if (S_ISCHR(st.st_mode))
 		return tcgetattr(STDIN_FILENO, &mode) == 0 &&
 		       ((mode.c_lflag & ICANON) == 0 ||
