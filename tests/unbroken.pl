@@ -7,9 +7,9 @@
 use strict;
 use warnings;
 use utf8;
-binmode STDIN, ':encoding(UTF-8)';
-binmode STDOUT, ':encoding(UTF-8)';
-open(my $page, '<:encoding(UTF-8)', $ARGV[0]) or die "$ARGV[0]: $!";
+binmode STDIN, ':utf8';
+binmode STDOUT, ':utf8';
+open(my $page, '<:utf8', $ARGV[0]) or die "$ARGV[0]: $!";
 my %literals;
 sub unescape {
 	my $s = shift;
