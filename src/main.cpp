@@ -128,11 +128,13 @@ int main()
 	if (sys::fclose(stdout) == EOF && write_errno == 0)
 		write_errno = errno;
 
+	// Straight to the descriptor: stderr's stream would add a symbol to
+	// bind at every start.
 	if (read_errno != 0)
-		std::fprintf(stderr, "echo2: read error: %s\n",
-		             std::strerror(read_errno));
+		dprintf(STDERR_FILENO, "echo2: read error: %s\n",
+		        std::strerror(read_errno));
 	if (write_errno != 0)
-		std::fprintf(stderr, "echo2: write error: %s\n",
-		             std::strerror(write_errno));
+		dprintf(STDERR_FILENO, "echo2: write error: %s\n",
+		        std::strerror(write_errno));
 	return read_errno != 0 || write_errno != 0;
 }

@@ -105,6 +105,22 @@ bool ended = false;
 
 } // namespace
 
+// The text that format makes, written to fd: the size written, or -1
+// with errno set. The C runtime has no dprintf.
+int dprintf(int fd, char const *format, ...)
+{
+	char text[256];
+	std::va_list args;
+	va_start(args, format);
+	int const size = std::vsnprintf(text, sizeof text, format, args);
+	va_end(args);
+	if (size < 0 || size >= static_cast<int>(sizeof text)) {
+		errno = EOVERFLOW;
+		return -1;
+	}
+	return _write(fd, text, static_cast<unsigned int>(size));
+}
+
 bool keeps_rest()
 {
 	DWORD const type = GetFileType(GetStdHandle(STD_INPUT_HANDLE));

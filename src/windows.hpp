@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 bool keeps_rest();
+int dprintf(int fd, char const *format, ...);
 
 namespace sys
 {
