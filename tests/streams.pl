@@ -28,7 +28,8 @@ if ($how eq 'nonblocking') {
 	$SIG{shift @ARGV} = 'IGNORE';
 } elsif ($how eq 'blocked') {
 	my $signal = POSIX->can('SIG' . shift @ARGV) or die "no such signal";
-	sigprocmask(SIG_BLOCK, POSIX::SigSet->new($signal->())) or die "sigprocmask: $!";
+	sigprocmask(SIG_BLOCK, POSIX::SigSet->new($signal->()))
+		or die "sigprocmask: $!";
 } elsif ($how =~ /^gone/) {
 	$SIG{PIPE} = $how eq 'gone' ? 'DEFAULT' : 'IGNORE';
 	pipe(my $reader, my $writer) or die "pipe: $!";
