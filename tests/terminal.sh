@@ -36,11 +36,13 @@ ahead="$prompt\r\nabc\r\ndef\r\nghi\r\nstr1=[abc]\r\nstr2=[def\r\n]\r\nghi\r\n"
 next_reader='; stty min 0; head -n 1'
 raw=(sh -c 'stty -icanon && exec "$@"' sh)
 # master_side COMMAND...: COMMAND with stdin the master side of a
-# pseudo-terminal whose terminal has written three lines, then closed.
+# pseudo-terminal whose terminal has written three lines, then closed; Tcl
+# takes its paths in UTF-8, as at_terminal does.
 master_side() {
-	expect -f <(printf '%s\n' 'log_user 0' \
+	LC_ALL=C.UTF-8 expect -f <(printf '%s\n' 'log_user 0' \
 		'spawn -noecho printf {abc\ndef\nghi\n}' wait \
-		'exec {*}$argv <@ [exp_open -leaveopen] >@ stdout 2>@ stderr') -- "$@"
+		'exec {*}$argv <@ [exp_open -leaveopen] >@ stdout 2>@ stderr') -- \
+		env LC_ALL=C "$@"
 }
 # Each echo line, written on its own, fails with EIO.
 lost1="$prompt\r\nabc\r\ndef\r\nstr2=[def\r\n]\r\necho2: write error: $EIO\r\n"
