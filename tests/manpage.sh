@@ -68,6 +68,10 @@ if can nroff nroff -v && can preconv && can perl; then
 	unbroken 'literals whole from 60 to 120 columns' en
 	unbroken 'literals whole from 60 to 120 columns, Japanese' ja \
 		$'.mso ja.tmac\n.hla ja\n'
+	# As man -l reads it, with no Japanese line breaking, which man-db
+	# asks for only under man/ja: groff notes each line it cannot break.
+	unbroken 'literals whole from 60 to 120 columns, Japanese by man -l' ja \
+		$'.warn 0\n'
 fi
 
 # The Japanese page in a tree of its own, where a system installs it.
