@@ -40,12 +40,11 @@ fi
 
 # A write that would raise a signal, ignored or blocked, fails: a pipe
 # whose reader has gone, and a file at the file-size limit (see rest.sh).
-if can perl; then
-	with "${streams[@]}" gone-ignored -- run 'SIGPIPE ignored' 1 '' \
-		"$w_EPIPE" <"$tmp/in"
-	with "${streams[@]}" blocked PIPE "${streams[@]}" gone -- run \
-		'SIGPIPE blocked' 1 '' "$w_EPIPE" <"$tmp/in"
-fi
+for how in ignored blocked; do
+	can perl || break
+	with "${streams[@]}" gone "${streams[@]}" "$how" PIPE -- run \
+		"SIGPIPE $how" 1 '' "$w_EPIPE" <"$tmp/in"
+done
 for how in ignored blocked; do
 	posix 'a file-size limit' && can perl && can prlimit || break
 	head -c 4096 /dev/zero >"$tmp/4k"

@@ -3,7 +3,6 @@
 # HOW says, which the shell alone cannot do:
 #   gone          stdout is a pipe whose reader has gone, SIGPIPE at its
 #                 default action whatever this process inherited
-#   gone-ignored  the same, with SIGPIPE ignored
 #   ignored SIG   the signal SIG (PIPE, XFSZ) ignored
 #   blocked SIG   the signal SIG blocked
 #   nonblocking   stdin is made non-blocking
@@ -30,8 +29,8 @@ if ($how eq 'nonblocking') {
 	my $signal = POSIX->can('SIG' . shift @ARGV) or die "no such signal";
 	sigprocmask(SIG_BLOCK, POSIX::SigSet->new($signal->()))
 		or die "sigprocmask: $!";
-} elsif ($how =~ /^gone/) {
-	$SIG{PIPE} = $how eq 'gone' ? 'DEFAULT' : 'IGNORE';
+} elsif ($how eq 'gone') {
+	$SIG{PIPE} = 'DEFAULT';
 	pipe(my $reader, my $writer) or die "pipe: $!";
 	close $reader;
 	open(STDOUT, '>&', $writer) or die "dup: $!";
