@@ -7,20 +7,48 @@
 #else
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
+// Linux's C libraries have major() and minor() here, a header that macOS
+// and the BSDs lack; there a master is told by an ioctl.
+#ifdef __linux__
+#include <sys/sysmacros.h>
+#else
+#include <sys/ioctl.h>
+#endif
 
 // The stream functions: the C library's, as they are; on Windows, those of
 // windows.cpp, which speak UTF-16 to a console.
 namespace sys = std;
 
+// Whether stdin, a character device, is the master side of a
+// pseudoterminal, where a system tells it cheaply.
+static bool master([[maybe_unused]] struct stat const &st)
+{
+#if defined(__linux__)
+	// Every master is the device /dev/ptmx (5, 2), which tells it at no
+	// cost, where a call to the C library would add a symbol to bind at
+	// every start.
+	return major(st.st_rdev) == 5 && minor(st.st_rdev) == 2;
+#elif defined(TIOCPTMASTER)
+	// FreeBSD: only a master takes this request, as its grantpt(3) asks.
+	return ioctl(STDIN_FILENO, TIOCPTMASTER) == 0;
+#elif defined(TIOCPTYGNAME)
+	// macOS: only a master names its terminal, as its ptsname(3) asks.
+	char name[128];
+	return ioctl(STDIN_FILENO, TIOCPTYGNAME, name) == 0;
+#else
+	// No cheap way: a master is read as any other terminal.
+	return false;
+#endif
+}
+
 // Whether stdin keeps what a read does not take for the next reader, so
 // that echo2 must take no byte beyond its two strings: a file, a block
 // device, a pipe or FIFO, a stream socket, a terminal out of canonical mode
-// and the master side of a pseudo-terminal, which give a read what is
-// there. A terminal in canonical mode gives a line a read; a message
-// socket and a device such as /dev/kmsg, a message.
+// and the master side of a pseudoterminal, which gives a read what is there
+// whatever the mode of its terminal. A terminal in canonical mode gives a
+// line a read; a message socket and a device such as /dev/kmsg, a message.
 static bool keeps_rest()
 {
 	struct stat st = {};
@@ -33,14 +61,9 @@ static bool keeps_rest()
 		return getsockopt(STDIN_FILENO, SOL_SOCKET, SO_TYPE, &type,
 		                  &size) == 0 &&
 		       type == SOCK_STREAM;
-	// A master gives a read what is there, whatever the mode of its
-	// terminal, which it reports. Every master is the device /dev/ptmx
-	// (5, 2), which tells it at no cost, where a call to the C library
-	// would add a symbol to bind at every start.
 	if (S_ISCHR(st.st_mode))
-		return tcgetattr(STDIN_FILENO, &mode) == 0 &&
-		       ((mode.c_lflag & ICANON) == 0 ||
-		        (major(st.st_rdev) == 5 && minor(st.st_rdev) == 2));
+		return master(st) || (tcgetattr(STDIN_FILENO, &mode) == 0 &&
+		                      (mode.c_lflag & ICANON) == 0);
 	return S_ISREG(st.st_mode) || S_ISBLK(st.st_mode) ||
 	       S_ISFIFO(st.st_mode);
 }
