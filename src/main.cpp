@@ -69,6 +69,23 @@ static bool keeps_rest()
 }
 #endif
 
+// A report on stderr, in one write(2) that asks nothing else of stderr:
+// glibc's dprintf first asks for its position, and writes nothing where
+// that fails, as on /dev/kmsg. The text is put together here, which binds
+// no formatting function at start; no reason comes near its size. Whether
+// it was written: where stderr fails too, the exit status still tells.
+static bool report(char const *what, int error)
+{
+	char text[256];
+	unsigned size = 0; // as Windows' write() takes it
+	char const *const parts[] = {"echo2: ", what,
+	                             " error: ", std::strerror(error), "\n"};
+	for (char const *part : parts)
+		while (*part != '\0' && size < sizeof text)
+			text[size++] = *part++;
+	return write(STDERR_FILENO, text, size) == static_cast<ssize_t>(size);
+}
+
 // What next_byte gives besides a byte.
 int const end = -1;    // the input has ended, now and for every later call
 int const failed = -2; // a read failed, and errno says why
@@ -151,13 +168,9 @@ int main()
 	if (sys::fclose(stdout) == EOF && write_errno == 0)
 		write_errno = errno;
 
-	// Straight to the descriptor: stderr's stream would add a symbol to
-	// bind at every start.
 	if (read_errno != 0)
-		dprintf(STDERR_FILENO, "echo2: read error: %s\n",
-		        std::strerror(read_errno));
+		report("read", read_errno);
 	if (write_errno != 0)
-		dprintf(STDERR_FILENO, "echo2: write error: %s\n",
-		        std::strerror(write_errno));
+		report("write", write_errno);
 	return read_errno != 0 || write_errno != 0;
 }

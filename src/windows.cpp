@@ -62,29 +62,19 @@ int checked(int result)
 	return result;
 }
 
-// A text that echo2 writes; its longest, a report, is some 60 bytes.
-using text_buffer = char[256];
-
-// The text that format makes, in text: its size in bytes, or -1 with errno
-// set. A text that does not fit fails (EOVERFLOW) rather than be cut.
-int format_text(text_buffer &text, char const *format, std::va_list args)
-{
-	int const size = std::vsnprintf(text, sizeof text, format, args);
-	if (size >= 0 && size < static_cast<int>(sizeof text))
-		return size;
-	errno = EOVERFLOW;
-	return -1;
-}
-
 // The text that format makes, in UTF-8, to the console out as UTF-16,
-// whole: its size in bytes, or -1 with errno set.
+// whole: its size in bytes, or -1 with errno set. The longest that echo2
+// writes is the prompt line; one that does not fit fails (EOVERFLOW)
+// rather than be cut.
 int write_console(char const *format, std::va_list args)
 {
-	text_buffer text;
+	char text[256];
 	wchar_t wide[sizeof text];
-	int const size = format_text(text, format, args);
-	if (size < 0)
+	int const size = std::vsnprintf(text, sizeof text, format, args);
+	if (size < 0 || size >= static_cast<int>(sizeof text)) {
+		errno = EOVERFLOW;
 		return -1;
+	}
 	int const length =
 	        size == 0 ? 0
 	                  : MultiByteToWideChar(CP_UTF8, 0, text, size, wide,
@@ -114,19 +104,6 @@ int given = 0;
 bool ended = false;
 
 } // namespace
-
-// The text that format makes, written to fd: the size written, or -1
-// with errno set. The C runtime has no dprintf.
-int dprintf(int fd, char const *format, ...)
-{
-	text_buffer text;
-	std::va_list args;
-	va_start(args, format);
-	int const size = format_text(text, format, args);
-	va_end(args);
-	return size < 0 ? -1
-	                : _write(fd, text, static_cast<unsigned int>(size));
-}
 
 bool keeps_rest()
 {

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 bool keeps_rest();
-int dprintf(int fd, char const *format, ...);
 
 namespace sys
 {

@@ -74,5 +74,11 @@ if can_inject; then
 	fails 'abc\ndef\n' 'write,writev:error=ENOSPC close:error=EIO' "$w_ENOSPC"
 	from=/ fails ''    read,readv:error=EIO:when=1 "$r_EIO" '' ''
 fi
+# A report needs nothing of stderr but the write: not its position, which
+# /dev/kmsg, for one, cannot tell.
+if posix 'a stderr that cannot seek' && can_inject; then
+	with "${inject[@]}" -P "$tmp/err" -e inject=lseek:error=EINVAL -- run \
+		'stderr that cannot seek' 1 "$no_input" "$r_EISDIR" </ >"$tmp/out"
+fi
 
 finish
