@@ -67,6 +67,19 @@ static bool keeps_rest()
 	return S_ISREG(st.st_mode) || S_ISBLK(st.st_mode) ||
 	       S_ISFIFO(st.st_mode);
 }
+
+// Whether a read that failed met the hang-up of a master: once the last
+// descriptor of its terminal has closed, Linux fails each read with EIO,
+// as the end of all that will come. errno is kept.
+static bool hung_up()
+{
+	int const error = errno;
+	struct stat st = {};
+	bool const gone = error == EIO && fstat(STDIN_FILENO, &st) == 0 &&
+	                  S_ISCHR(st.st_mode) && master(st);
+	errno = error;
+	return gone;
+}
 #endif
 
 // A report on stderr, in one write(2) that asks nothing else of stderr:
@@ -95,8 +108,9 @@ int const failed = -2; // a read failed, and errno says why
 // reads: a message's rest is lost either way, and at a terminal in
 // canonical mode a read takes the rest of an over-long line (up to the C
 // library's buffer), which the shell would otherwise run as a command. A
-// read that a signal interrupted (EINTR) is made again. The end is kept
-// here, as bionic's getc does not keep it.
+// read that a signal interrupted (EINTR) is made again, and a master's
+// hang-up is the end, as a closed pipe's. The end is kept here, as
+// bionic's getc does not keep it.
 static int next_byte(bool bytewise)
 {
 	static bool ended = false;
@@ -106,7 +120,7 @@ static int next_byte(bool bytewise)
 			ssize_t const got = read(STDIN_FILENO, &byte, 1);
 			if (got == 1)
 				return byte;
-			ended = got == 0;
+			ended = got == 0 || hung_up();
 		} else {
 			int const c = sys::getc(stdin);
 			if (c != EOF)

@@ -111,6 +111,12 @@ bool keeps_rest()
 	return type == FILE_TYPE_DISK || type == FILE_TYPE_PIPE;
 }
 
+// No stdin on Windows is the master side of a pseudoterminal.
+bool hung_up()
+{
+	return false;
+}
+
 namespace sys
 {
 

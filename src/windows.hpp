@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 bool keeps_rest();
+bool hung_up();
 
 namespace sys
 {

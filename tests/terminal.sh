@@ -3,8 +3,9 @@
 # the terminal then shows the typed lines and their echo. A terminal gives a
 # line a read: what echo2 read of an over-long line is gone, and what is
 # typed after the end of the input (Ctrl-D) is left to the shell. Out of
-# canonical mode, and from the master side of a pseudo-terminal, echo2 takes
-# no byte beyond its two strings. A Windows console, under wine, shows the
+# canonical mode, and from the master side of a pseudoterminal, echo2 takes
+# no byte beyond its two strings, and the master's hang-up is the end of the
+# input. A Windows console, under wine, shows the
 # prompt and reads typed Japanese as UTF-8.
 echo2=$1 libc=$2
 . "$(dirname "$0")/lib.sh"
@@ -35,14 +36,14 @@ broke="${broke}echo2: write error: $EAGAIN\r\n"
 ahead="$prompt\r\nabc\r\ndef\r\nghi\r\nstr1=[abc]\r\nstr2=[def\r\n]\r\nghi\r\n"
 next_reader='; stty min 0; head -n 1'
 raw=(sh -c 'stty -icanon && exec "$@"' sh)
-# master_side COMMAND...: COMMAND with stdin the master side of a
-# pseudo-terminal whose terminal has written three lines, then closed; Tcl
-# takes its paths in UTF-8, as at_terminal does.
+# master_side TEXT COMMAND...: COMMAND with stdin the master side of a
+# pseudoterminal whose terminal has written TEXT (printf %b escapes), then
+# closed; Tcl takes its paths in UTF-8, as at_terminal does.
 master_side() {
 	LC_ALL=C.UTF-8 expect -f <(printf '%s\n' 'log_user 0' \
-		'spawn -noecho printf {abc\ndef\nghi\n}' wait \
-		'exec {*}$argv <@ [exp_open -leaveopen] >@ stdout 2>@ stderr') -- \
-		env LC_ALL=C "$@"
+		'spawn -noecho printf %b [lindex $argv 0]' wait \
+		'exec {*}[lrange $argv 1 end] <@ [exp_open -leaveopen] >@ stdout 2>@ stderr') -- \
+		"$1" env LC_ALL=C "${@:2}"
 }
 # Each echo line, written on its own, fails with EIO.
 lost1="$prompt\r\nabc\r\ndef\r\nstr2=[def\r\n]\r\necho2: write error: $EIO\r\n"
@@ -62,8 +63,15 @@ if posix 'a POSIX terminal' && can expect expect -c 'exit [catch {spawn -noecho 
 	then=$next_reader with "${raw[@]}" -- at_terminal \
 		'typed ahead out of canonical mode, then head' 0 "$ahead" \
 		"$nl" $'abc\rdef\rghi\r'
-	with master_side sh -c '"$@"; head -n 1' sh -- run 'the master side, then head' \
-		0 "$prompt\nstr1=[abc\r]\nstr2=[def\r\n]\nghi\r\n" '' >"$tmp/out"
+	# The terminal's newline reaches the master as CR LF. Its hang-up, once
+	# its last descriptor has closed, ends the input.
+	with master_side 'abc\ndef\nghi\n' sh -c '"$@"; head -n 1' sh -- run \
+		'the master side, then head' 0 "$prompt\nstr1=[abc\r]\nstr2=[def\r\n]\nghi\r\n" '' >"$tmp/out"
+	with master_side 'a\n' -- run 'the master hung up after a line' 0 \
+		"$prompt\nstr1=[a\r]\nstr2=[]\n" '' >"$tmp/out"
+	with master_side 'abc' -- run 'the master hung up within a line' 0 \
+		"$prompt\nstr1=[abc]\nstr2=[]\n" '' >"$tmp/out"
+	with master_side '' -- run 'the master hung up at once' 0 "$no_input" '' >"$tmp/out"
 	then='; cat' at_terminal 'an over-long line, then cat' 0 "${cut}next\r\nnext\r\n" \
 		"$nl" "$long"$'\r' 'str2=[' '' $']\r\n' $'next\r\x04'
 	if can_inject; then
