@@ -51,13 +51,27 @@ for how in ignored blocked; do
 	with "${streams[@]}" "$how" XFSZ prlimit --fsize=4096 -- run \
 		"SIGXFSZ $how" 1 '' "$w_EFBIG" <"$tmp/in" >>"$tmp/4k"
 done
-# A non-blocking FIFO that holds part of a line, its writer still there:
+# Where that stream is stderr, as a report is due, the report is lost: the
+# signal ends echo2, or, ignored or blocked, the status is 1.
+for how in '' ignored blocked; do
+	posix 'a signal on stderr' && can perl && can prlimit || break
+	pipe=$((128 + $(kill -l PIPE))) xfsz=$((128 + $(kill -l XFSZ)))
+	[ -z "$how" ] || pipe=1 xfsz=1
+	with "${streams[@]}" gone ${how:+"${streams[@]}" "$how" PIPE} \
+		sh -c 'exec "$@" 2>&1 >"$0"' "$tmp/out" -- run \
+		"stderr gone${how:+, SIGPIPE $how}" "$pipe" "$no_input" '' </
+	head -c 4096 /dev/zero >"$tmp/4k"
+	with ${how:+"${streams[@]}" "$how" XFSZ} prlimit --fsize=4096 \
+		sh -c 'exec "$@" 2>>"$0"' "$tmp/4k" -- run \
+		"stderr at the limit${how:+, SIGXFSZ $how}" "$xfsz" "$no_input" '' </ >"$tmp/out"
+done
+# A nonblocking FIFO that holds part of a line, its writer still there:
 # the bytes read are echoed and the reason is the EAGAIN that ended them.
-if posix 'a non-blocking pipe' && can perl; then
+if posix 'a nonblocking pipe' && can perl; then
 	mkfifo "$tmp/fifo"
 	exec 4<>"$tmp/fifo"
 	printf 'abc\nde' >&4
-	with "${streams[@]}" nonblocking -- run 'non-blocking, a line in part' \
+	with "${streams[@]}" nonblocking -- run 'nonblocking, a line in part' \
 		1 "$prompt\nstr1=[abc]\nstr2=[de]\n" "$r_EAGAIN" <&4 >"$tmp/out"
 fi
 

@@ -108,11 +108,12 @@ if [ -n "${libc-}" ]; then
 fi
 
 # start [ARG...]: run echo2 on the caller's redirections, stderr to $tmp/err
-# and the exit status to $status; $tmp/out starts empty.
+# and the exit status to $status; $tmp/out starts empty. bash's notice of a
+# signal that ended it is no output of echo2's.
 start() {
 	: >"$tmp/out"
 	status=0
-	"${launch[@]}" "$echo2" "$@" 2>"$tmp/err" 3>&- || status=$?
+	{ "${launch[@]}" "$echo2" "$@" 2>"$tmp/err" 3>&- || status=$?; } 2>/dev/null
 }
 
 # check NAME STATUS OUT ERR: the last run against the wanted exit status and

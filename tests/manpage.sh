@@ -46,9 +46,10 @@ can mandoc && clean 'mandoc -Tlint, Japanese' ja mandoc -Tlint
 can mandoc && shows 'the prompt under mandoc' en mandoc -Tutf8
 can mandoc && shows 'the prompt under mandoc, Japanese' ja mandoc -Tutf8
 
-# unbroken NAME PAGE [ROFF]: PAGE as man-db renders it for each width from
-# 60 to 120 columns, groff's nroff at two columns less, a copy a width
-# after the requests ROFF, passes unbroken.pl.
+# unbroken NAME PAGE [ROFF]: PAGE as man-db renders it in a UTF-8 locale,
+# where a wide character takes two columns, for each width from 60 to 120
+# columns, groff's nroff at two columns less, a copy a width after the
+# requests ROFF, passes unbroken.pl, with nothing from groff but its notes.
 unbroken() {
 	local width
 	status=0
@@ -58,20 +59,21 @@ unbroken() {
 			printf '.nr LL %dn\n.nr LT %dn\n' $((width - 2)) $((width - 2))
 			cat "$tmp/$2.1"
 		done
-	} | preconv -e UTF-8 | nroff -mandoc -Tutf8 2>"$tmp/err" |
+	} | preconv -e UTF-8 | LC_ALL=C.UTF-8 nroff -mandoc -Tutf8 2>"$tmp/err" |
 		perl "$(dirname "$0")/unbroken.pl" "$tmp/$2.1" >"$tmp/out" ||
 		status=$?
 	adjust_notes_only
 	check "$1" 0 '' ''
 }
-if can nroff nroff -v && can preconv && can perl; then
-	unbroken 'literals whole from 60 to 120 columns' en
-	unbroken 'literals whole from 60 to 120 columns, Japanese' ja \
+# A UTF-8 locale, which man-db needs to show Japanese: C.UTF-8.
+utf8=(perl -MPOSIX -e 'exit !setlocale(LC_ALL, "C.UTF-8")')
+if can nroff nroff -v && can preconv && can perl "${utf8[@]}"; then
+	unbroken 'each width from 60 to 120 columns' en
+	unbroken 'each width from 60 to 120 columns, Japanese' ja \
 		$'.mso ja.tmac\n.hla ja\n'
-	# As man -l reads it, with no Japanese line breaking, which man-db
-	# asks for only under man/ja: groff notes each line it cannot break.
-	unbroken 'literals whole from 60 to 120 columns, Japanese by man -l' ja \
-		$'.warn 0\n'
+	# As man -l renders it, with no Japanese line breaking, which man-db
+	# asks for only under man/ja.
+	unbroken 'each width from 60 to 120 columns, Japanese by man -l' ja
 fi
 
 # The Japanese page in a tree of its own, where a system installs it.
@@ -99,9 +101,7 @@ man_ja() {
 	} >"$tmp/out" 2>&1
 	check "$1" 0 "$prompt\n名前\n" ''
 }
-# A UTF-8 locale, which man-db needs to show Japanese: C.UTF-8.
-if can man && can timeout &&
-	can perl perl -MPOSIX -e 'exit !setlocale(LC_ALL, "C.UTF-8")'; then
+if can man && can timeout && can perl "${utf8[@]}"; then
 	for width in 40 60 80 120; do
 		man_ja "man -L ja at $width columns" "$width" -L ja echo2
 	done
@@ -123,7 +123,7 @@ facts() {
 		s/^例$/EXAMPLES/; s/^関連項目$/SEE ALSO/; s/^/section /'
 	sed -n '/^\.TP$/{n;s/^\.B \([0-9][0-9]*\)$/status \1/p;}' "$tmp/$1.1"
 	sed -n 's/^\.BI\{0,1\} \(.*echo2:.*\)/\1/p' "$tmp/$1.1" |
-		sed 's/\\%//g; s/\\~/ /g; s/^"\([^"]*\)".*/\1/' | sort |
+		sed 's/\\%//g; s/\\[~ ]/ /g; s/^"\([^"]*\)".*/\1/' | sort |
 		sed 's/^/message /'
 	sed -n '/^\.EX$/,/^\.EE$/s/^/example /p' "$tmp/$1.1"
 }
@@ -142,11 +142,13 @@ check 'sections in the order of man-pages(7)' 0 \
 	"$(printf '%s\n' "${order[@]}" | grep -xF -f "$tmp/out")\n" ''
 
 # example PAGE BLOCK: the command on the first line of an example of PAGE,
-# with echo2 the one under test, writes what the other lines show.
+# after "$ " and in bold, with echo2 the one under test, writes what the
+# other lines show.
 echo2() { "${launch[@]}" "$echo2" "$@"; }
 example() {
 	local block=${2//\\(aq/\'}
 	block=${block//\\-/-}
+	block=${block//\\f[BP]/}
 	block=${block//\\\*\[prompt\]/$(printf '%b' "$prompt")}
 	block=${block//\\e/\\}
 	local command=${block%%$'\n'*} want=${block#*$'\n'}
@@ -155,13 +157,12 @@ example() {
 	(eval "$command") >"$tmp/out" 2>"$tmp/err" || status=$?
 	check "the $1 page: $command" 0 "${want//\\/\\\\}" ''
 }
+# Every example of a command and what it writes, in any section.
 for page in en ja; do
-	section=''
 	while IFS= read -r line; do
 		case $line in
-		'.SH '*) section=${line#.SH } ;;
 		.EX) block='' ;;
-		.EE) [[ $section != @(EXAMPLES|例) ]] || example "$page" "$block" ;;
+		.EE) [[ $block != \$\ *$'\n'?* ]] || example "$page" "$block" ;;
 		*) block+=$line$'\n' ;;
 		esac
 	done <"$tmp/$page.1"

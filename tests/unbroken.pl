@@ -1,9 +1,10 @@
 #!/usr/bin/perl
 # perl unbroken.pl PAGE <RENDERED: RENDERED holds the manual page PAGE
 # rendered once for each width from 60 columns up, each copy from its
-# header line. In each, no message, key name or output form of PAGE is
-# split across lines, no other literal (bold or italic) is hyphenated, and
-# no space stands between two Japanese characters. Each fault is a line.
+# header line. In each, no line is wider than the width, no message, key
+# name or output form of PAGE is split across lines, no other literal (bold
+# or italic) is hyphenated, no space stands between two Japanese characters,
+# and no line has a gap of five spaces. Each fault is a line.
 use strict;
 use warnings;
 use utf8;
@@ -17,7 +18,7 @@ sub unescape {
 	$s =~ s/\\-/-/g;
 	$s =~ s/\\\(aq/'/g;
 	$s =~ s/\\e/\\/g;
-	$s =~ s/\\\((lq|rq)|\\[%&c]|\\f[RBIP]//g;
+	$s =~ s/\\\((lq|rq)|\\[%&c:]|\\f[RBIP]//g;
 	return $s;
 }
 while (<$page>) {
@@ -26,7 +27,10 @@ while (<$page>) {
 		my @args = grep { defined } $rest =~ /"([^"]*)"|(\S+)/g;
 		@args = join ' ', @args if length $macro == 1;
 		@args = join '', @args if $macro eq 'BI' || $macro eq 'IB';
-		@args = @args[grep { $_ % 2 == ($macro =~ /^R/) } 0 .. $#args]
+		# Roman punctuation joins a literal into one word, which may
+		# not be hyphenated either.
+		@args = (join('', @args),
+			@args[grep { $_ % 2 == ($macro =~ /^R/) } 0 .. $#args])
 			if $macro =~ /R/;
 		# A message or an output form may not break at all; another
 		# literal may break at a space, but not be hyphenated.
@@ -63,6 +67,14 @@ while (<STDIN>) {
 		($width, $text) = ($width + 1, '');
 		next;
 	}
+	chomp(my $line = $_);
+	next if $line =~ /ECHO2\(1\)$/;
+	# A wide character takes two columns. A justified line may widen
+	# its spaces, but not to a gap; a tag's own column is no gap.
+	my $columns = length($line) + (() = $line =~ /[\p{Ea=W}\p{Ea=F}]/g);
+	print "at $width columns, a line of $columns: $line\n" if $columns > $width;
+	print "at $width columns, a gap of five spaces: $line\n"
+		if $line =~ s/^ *(?:\d+ +)?//r =~ /\S {5,}\S/;
 	s/^ +//;
 	$text .= $_;
 }
