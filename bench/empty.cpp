@@ -1,2 +1,4 @@
 // The empty program that the benchmark sets beside echo2.
-int main() {}
+int main()
+{
+}

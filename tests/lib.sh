@@ -146,6 +146,17 @@ check() {
 	fi
 }
 
+# tie NAME FIX: the fact NAME holds where FIX, what to change in which
+# file of the source (printf %b escapes), is empty.
+tie() {
+	if [ -z "$2" ]; then
+		passed=$((passed + 1))
+	else
+		printf 'FAIL %s: %b' "$1" "$2" >&3
+		failed=$((failed + 1))
+	fi
+}
+
 # run NAME STATUS OUT ERR [ARG...]: start, on the caller's redirections, and
 # check; OUT is what stdout gets when the caller sends it to $tmp/out.
 run() {
@@ -154,9 +165,9 @@ run() {
 }
 
 # finish: the counts; exit status 77, which CTest takes for a skip, when
-# every case that ran passed but some could not run here. A test whose
-# every failure was wine's assertion runs once more; any other failure
-# fails it at once.
+# every case that ran passed but some could not run here, saying why. A
+# test whose every failure was wine's assertion runs once more; any other
+# failure fails it at once.
 finish() {
 	printf '%d passed, %d failed\n' "$passed" "$failed"
 	if ((failed > 0 && failed == asserted)) && [ -z "${ECHO2_AGAIN-}" ]; then
@@ -165,7 +176,12 @@ finish() {
 		ECHO2_AGAIN=1 exec bash "$0" "${args[@]}"
 	fi
 	[ -z "$lefts" ] || printf 'left out on Windows the cases that need %s\n' "$lefts"
-	[ -z "$skips" ] || printf 'skipped the cases that need %s\n' "$skips"
+	if [ -n "$skips" ]; then
+		printf 'skipped the cases that need %s\n' "$skips"
+		# For ctest to show once every test has run (tests/CMakeLists.txt).
+		[ -z "${ECHO2_SKIPS-}" ] || printf '%s: skipped the cases that need %s\n' \
+			"${ECHO2_TEST-$0}" "$skips" >>"$ECHO2_SKIPS"
+	fi
 	[ "$failed" = 0 ] || exit 1
 	[ -z "$skips" ] || exit 77
 }

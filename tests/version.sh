@@ -5,16 +5,22 @@
 # distribution adds. Each page is dated as the release's own entry, the one
 # whose version is the project's alone, where the changelog has it: the
 # entries that a distribution adds on top (a binNMU, a Debian revision, an
-# NMU, an Ubuntu rebuild, a backport), dated later, change neither.
+# NMU, an Ubuntu rebuild, a backport), dated later, change neither. Each
+# failure says what to change in which file of the source.
 version=$1 changelog=$2 pages=("${@:3}")
 . "$(dirname "$0")/lib.sh"
 
-# shows NAME FILE SED WANT: the sed -E script SED finds WANT in FILE.
-shows() {
-	status=0
-	: >"$tmp/err"
-	gzip -dcf "$2" | sed -E -n "$3" >"$tmp/out"
-	check "$1" 0 "$4\n" ''
+# source PAGE: the page of the source that PAGE, built or installed, is.
+source() {
+	case $1 in
+	*/ja/*) echo doc/ja/echo2.1 ;;
+	*) echo doc/echo2.1 ;;
+	esac
+}
+# th PAGE SED: what the sed -E script SED prints of the .TH line of PAGE,
+# compressed or not.
+th() {
+	gzip -dcf "$1" | sed -E -n "/^\\.TH /{$2;q;}"
 }
 
 # released CHANGELOG: the date of the release's own entry in CHANGELOG, as
@@ -31,32 +37,61 @@ released() {
 	printf '%s-%02d-%02d\n' "$year" $((m + 1)) $((10#$day))
 }
 
-# holds CHANGELOG: its latest entry is of this version, and each page is
-# dated as the release's own entry in it.
-holds() {
-	local date page
-	shows "the latest entry of ${1##*/}" "$1" \
-		'1s/^echo2 \(([0-9]+:)?([0-9]+(\.[0-9]+)*).*/\2/p' "$version"
-	date=$(released "$1")
-	[ -z "$date" ] || for page in "${pages[@]}"; do
-		shows "the date of ${page##*/man/}, by ${1##*/}" "$page" \
-			's/^\.TH [^ ]+ [^ ]+ ([^ ]+) .*/\1/p' "$date"
-	done
+# latest CHANGELOG: the upstream part of CHANGELOG's latest entry.
+latest() {
+	sed -E -n '1s/^echo2 \(([0-9]+:)?([0-9]+(\.[0-9]+)*).*/\2/p' "$1"
 }
 
+# undated CHANGELOG: the date of the release's own entry in CHANGELOG and
+# the pages not dated so, or nothing where each is.
+undated() {
+	local date page wrong=()
+	date=$(released "$1")
+	[ -n "$date" ] || return 0
+	for page in "${pages[@]}"; do
+		[ "$(th "$page" 's/^\.TH +[^ ]+ +[^ ]+ +([^ ]+).*/\1/p')" = "$date" ] ||
+			wrong+=("$(source "$page")")
+	done
+	[ ${#wrong[@]} = 0 ] || echo "$date ${wrong[*]}"
+}
+
+# The pages, as built or installed, show the project's version.
 for page in "${pages[@]}"; do
-	shows "the version of ${page##*/man/}" "$page" \
-		's/^\.TH [^"]*"echo2 ([^"]*)".*/\1/p' "$version"
+	shown=$(th "$page" 's/^\.TH [^"]*"echo2 ([^"]*)".*/\1/p') fix=''
+	[ "$shown" = "$version" ] || fix="it shows \"${shown:-no version}\", not\
+ project()'s $version: keep echo2 as the fourth field of the .TH line of\
+ $(source "$page"), which the build writes as \"echo2 $version\"\n"
+	tie "the version of $(source "$page")" "$fix"
 done
-if [ -f "$changelog" ]; then
-	holds "$changelog"
+[ -f "$changelog" ] || finish
+
+# The changelog's latest entry is of the project's version, and the pages
+# are dated as its release's own entry.
+entry=$(latest "$changelog") fix=''
+[ "$entry" = "$version" ] || fix="its upstream version is ${entry:-none},\
+ not project()'s $version in CMakeLists.txt: add an entry for $version on\
+ top of debian/changelog, dated the day of the release\n"
+tie 'the latest entry of debian/changelog' "$fix"
+read -r date wrong < <(undated "$changelog")
+fix=''
+[ -z "${date-}" ] || fix="set the date on the .TH line of ${wrong// / and }\
+ to $date, that of the entry for $version in debian/changelog\n"
+tie "the pages' date" "$fix"
+
+# With a distribution's entry on top, as the source holds, nothing changes:
+# a failure here is this test's own.
+if ((failed == 0)); then
 	for entry in "$version+b1" "$version-1" "1:$version-2" "$version+nmu1" \
 		"${version}ubuntu1" "${version}build1" "$version~bpo12+1"; do
 		printf 'echo2 (%s) unstable; urgency=medium\n\n  * Rebuilt.\n\n -- %s  %s\n\n' \
 			"$entry" 'A Builder <builder@example.org>' \
 			'Thu, 01 Jan 2099 00:00:00 +0000' >"$tmp/$entry"
 		cat "$changelog" >>"$tmp/$entry"
-		holds "$tmp/$entry"
+		fix=''
+		[ "$(latest "$tmp/$entry")" = "$version" ] &&
+			[ -z "$(undated "$tmp/$entry")" ] ||
+			fix="tests/version.sh reads such a changelog wrong\n"
+		tie "with echo2 ($entry) on top of debian/changelog" "$fix"
 	done
 fi
 

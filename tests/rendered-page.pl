@@ -1,5 +1,5 @@
 #!/usr/bin/perl
-# perl unbroken.pl PAGE <RENDERED: RENDERED holds the manual page PAGE
+# perl rendered-page.pl PAGE <RENDERED: RENDERED holds the manual page PAGE
 # rendered once for each width from 60 columns up, each copy from its
 # header line. In each, no line is wider than the width, no message, key
 # name or output form of PAGE is split across lines, no other literal (bold

@@ -1,0 +1,10 @@
+# cmake -D SKIPS=FILE -P skips.cmake: after ctest has run the tests, what
+# each test that skipped cases wrote to FILE of why, shown where ctest shows
+# its summary; FILE is then gone.
+if(EXISTS "${SKIPS}")
+	file(STRINGS "${SKIPS}" lines)
+	foreach(line IN LISTS lines)
+		message("${line}")
+	endforeach()
+	file(REMOVE "${SKIPS}")
+endif()
