@@ -82,11 +82,13 @@ static bool hung_up()
 }
 #endif
 
-// A report on stderr, in one write(2) that asks nothing else of stderr:
+// A report on stderr, by write(2), which asks nothing else of stderr:
 // glibc's dprintf first asks for its position, and writes nothing where
 // that fails, as on /dev/kmsg. The text is put together here, which binds
-// no formatting function at start; no reason comes near its size. Whether
-// it was written: where stderr fails too, the exit status still tells.
+// no formatting function at start; no reason comes near its size. What a
+// write leaves, at a file-size limit say, is written again, as stdio does.
+// Whether it was all written: where stderr fails too, the exit status
+// still tells.
 static bool report(char const *what, int error)
 {
 	char text[256];
@@ -96,7 +98,14 @@ static bool report(char const *what, int error)
 	for (char const *part : parts)
 		while (*part != '\0' && size < sizeof text)
 			text[size++] = *part++;
-	return write(STDERR_FILENO, text, size) == static_cast<ssize_t>(size);
+	for (unsigned done = 0; done < size;) {
+		auto const written =
+		        write(STDERR_FILENO, text + done, size - done);
+		if (written <= 0)
+			return false;
+		done += static_cast<unsigned>(written);
+	}
+	return true;
 }
 
 // What next_byte gives besides a byte.

@@ -52,7 +52,8 @@ for how in ignored blocked; do
 		"SIGXFSZ $how" 1 '' "$w_EFBIG" <"$tmp/in" >>"$tmp/4k"
 done
 # Where that stream is stderr, as a report is due, the report is lost: the
-# signal ends echo2, or, ignored or blocked, the status is 1.
+# signal ends echo2, or, ignored or blocked, the status is 1. A report that
+# reaches the limit is written up to it, then the rest is tried again.
 for how in '' ignored blocked; do
 	posix 'a signal on stderr' && can perl && can prlimit || break
 	pipe=$((128 + $(kill -l PIPE))) xfsz=$((128 + $(kill -l XFSZ)))
@@ -60,10 +61,10 @@ for how in '' ignored blocked; do
 	with "${streams[@]}" gone ${how:+"${streams[@]}" "$how" PIPE} \
 		sh -c 'exec "$@" 2>&1 >"$0"' "$tmp/out" -- run \
 		"stderr gone${how:+, SIGPIPE $how}" "$pipe" "$no_input" '' </
-	head -c 4096 /dev/zero >"$tmp/4k"
+	head -c 4086 /dev/zero >"$tmp/near"
 	with ${how:+"${streams[@]}" "$how" XFSZ} prlimit --fsize=4096 \
-		sh -c 'exec "$@" 2>>"$0"' "$tmp/4k" -- run \
-		"stderr at the limit${how:+, SIGXFSZ $how}" "$xfsz" "$no_input" '' </ >"$tmp/out"
+		sh -c 'exec "$@" 2>>"$0"' "$tmp/near" -- run \
+		"stderr reaching the limit${how:+, SIGXFSZ $how}" "$xfsz" "$no_input" '' </ >"$tmp/out"
 done
 # A nonblocking FIFO that holds part of a line, its writer still there:
 # the bytes read are echoed and the reason is the EAGAIN that ended them.
