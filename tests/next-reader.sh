@@ -1,7 +1,9 @@
 #!/bin/bash
 # What echo2 leaves to the next reader of its input: from a file, a pipe, a
 # FIFO or a stream socket, every byte after what its two reads took, also
-# when a write kills echo2; from a message socket, the next message.
+# when a write kills echo2; from a message socket, the next message, also
+# after an empty one, which ends the input; from a pipe in packet mode,
+# nothing of the packets that its reads took.
 echo2=$1 libc=$2
 . "$(dirname "$0")/lib.sh"
 
@@ -51,6 +53,11 @@ if can perl; then
 		rest seqpacket 'abc\ndef\nghi\n'                  'ghi\n'
 		rest dgram     'abc\ndef\nghi\n'                  'ghi\n'
 		rest dgram     "$long\nnext\n"         'next\n'
+		# An empty message ends the input; the next reader gets the rest.
+		rest dgram     'abc\n\nghi\n'                    'ghi\n'
+		rest seqpacket 'abc\n\nghi\n'                    'ghi\n'
+		# A pipe in packet mode gives a read a whole packet: lost.
+		rest packets   'abc\ndef\nghi\njkl\n'             ''
 	fi
 	rest file "$nums" "$killed" "$gone" "$gone_err" "${streams[@]}" gone
 	if posix 'a file-size limit' && can prlimit; then

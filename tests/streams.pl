@@ -7,8 +7,9 @@
 #   blocked SIG   the signal SIG blocked
 #   nonblocking   stdin is made non-blocking
 #   KIND REST     stdin is a KIND (file, pipe, fifo, stream, dgram or
-#                 seqpacket socket) that holds what this process reads on
-#                 its own stdin, a message a line for dgram and seqpacket;
+#                 seqpacket socket, or packets, a pipe in packet mode) that
+#                 holds what this process reads on its own stdin, a message
+#                 or packet a line, and an empty one for a lone newline;
 #                 the next reader of it, once COMMAND has ended, writes the
 #                 first 32 bytes left to the file REST. The exit status is
 #                 COMMAND's, as a shell gives it.
@@ -66,8 +67,10 @@ sub feed {
 	my ($reader, $writer);
 	my %sockets = (stream => SOCK_STREAM, dgram => SOCK_DGRAM,
 	               seqpacket => SOCK_SEQPACKET);
-	if ($kind eq 'pipe') {
+	if ($kind eq 'pipe' || $kind eq 'packets') {
 		pipe($reader, $writer) or die "pipe: $!";
+		fcntl($writer, F_SETFL, O_DIRECT) or die "F_SETFL: $!"
+			if $kind eq 'packets';
 	} elsif ($kind eq 'fifo') {
 		my $fifo = tempdir(CLEANUP => 1) . '/fifo';
 		mkfifo($fifo, 0600) or die "mkfifo: $!";
@@ -80,12 +83,17 @@ sub feed {
 	} else {
 		die "no such kind of stream: $kind";
 	}
-	# A message socket takes a message a line; an empty one ends a
-	# datagram socket, which tells no reader when its writer has gone.
+	# A message socket takes a message a line, and a pipe in packet mode
+	# a packet; an empty one ends a datagram socket, which tells no
+	# reader when its writer has gone.
 	if ($kind =~ /gram|packet/) {
-		my @messages = grep { length } $input =~ /[^\n]*\n?/g;
+		my @messages = map { $_ eq "\n" ? '' : $_ }
+			grep { length } $input =~ /[^\n]*\n?/g;
 		push @messages, '' if $kind eq 'dgram';
-		defined send($writer, $_, 0) or die "send: $!" for @messages;
+		for (@messages) {
+			defined($kind eq 'packets' ? syswrite($writer, $_) : send($writer, $_, 0))
+				or die "write: $!";
+		}
 	} else {
 		defined syswrite($writer, $input) or die "write: $!";
 	}
