@@ -59,7 +59,7 @@ unbroken() {
 			printf '.nr LL %dn\n.nr LT %dn\n' $((width - 2)) $((width - 2))
 			cat "$tmp/$2.1"
 		done
-	} | preconv -e UTF-8 | LC_ALL=C.UTF-8 nroff -mandoc -Tutf8 2>"$tmp/err" |
+	} | preconv -e UTF-8 | LC_ALL=C.UTF-8 nroff -c -mandoc -Tutf8 2>"$tmp/err" |
 		perl "$(dirname "$0")/rendered-page.pl" "$tmp/$2.1" >"$tmp/out" ||
 		status=$?
 	adjust_notes_only

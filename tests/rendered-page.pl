@@ -79,5 +79,7 @@ while (<STDIN>) {
 	$text .= $_;
 }
 check();
-# A page whose literals this could not find would pass unchecked.
+# A rendering whose header lines this could not find, or a page whose
+# literals it could not find, would pass unchecked.
+print "no header line found\n" if $width == 59;
 print "only ", scalar(@literals), " literals found\n" if @literals < 20;
