@@ -39,7 +39,8 @@ if posix 'stdin closed, or a directory'; then
 fi
 
 # A write that would raise a signal, ignored or blocked, fails: a pipe
-# whose reader has gone, and a file at the file-size limit (see next-reader.sh).
+# whose reader has gone, and a file at the file-size limit (see
+# next-reader.sh).
 for how in ignored blocked; do
 	can perl || break
 	with "${streams[@]}" gone "${streams[@]}" "$how" PIPE -- run \

@@ -15,11 +15,9 @@ fi >"$tmp/files"
 while IFS= read -r -d '' file; do
 	file=${file#./}
 	[ -e "$file" ] || continue
-	if "$clang_format" --dry-run -Werror "$file" >/dev/null 2>&1; then
-		passed=$((passed + 1))
-	else
-		printf 'FAIL the format of %s: run clang-format -i %s\n' "$file" "$file" >&3
-		failed=$((failed + 1))
-	fi
+	fix=''
+	"$clang_format" --dry-run -Werror "$file" >/dev/null 2>&1 ||
+		fix="run clang-format -i $file\n"
+	tie "the format of $file" "$fix"
 done <"$tmp/files"
 finish

@@ -177,10 +177,11 @@ finish() {
 	fi
 	[ -z "$lefts" ] || printf 'left out on Windows the cases that need %s\n' "$lefts"
 	if [ -n "$skips" ]; then
-		printf 'skipped the cases that need %s\n' "$skips"
+		local why="skipped the cases that need $skips"
+		printf '%s\n' "$why"
 		# For ctest to show once every test has run (tests/CMakeLists.txt).
-		[ -z "${ECHO2_SKIPS-}" ] || printf '%s: skipped the cases that need %s\n' \
-			"${ECHO2_TEST-$0}" "$skips" >>"$ECHO2_SKIPS"
+		[ -z "${ECHO2_SKIPS-}" ] ||
+			printf '%s: %s\n' "${ECHO2_TEST-$0}" "$why" >>"$ECHO2_SKIPS"
 	fi
 	[ "$failed" = 0 ] || exit 1
 	[ -z "$skips" ] || exit 77

@@ -49,7 +49,8 @@ can mandoc && shows 'the prompt under mandoc, Japanese' ja mandoc -Tutf8
 # unbroken NAME PAGE [ROFF]: PAGE as man-db renders it in a UTF-8 locale,
 # where a wide character takes two columns, for each width from 60 to 120
 # columns, groff's nroff at two columns less, a copy a width after the
-# requests ROFF, passes rendered-page.pl, with nothing from groff but its notes.
+# requests ROFF, passes rendered-page.pl, with nothing from groff but its
+# notes.
 unbroken() {
 	local width
 	status=0

@@ -91,8 +91,9 @@ sub feed {
 			grep { length } $input =~ /[^\n]*\n?/g;
 		push @messages, '' if $kind eq 'dgram';
 		for (@messages) {
-			defined($kind eq 'packets' ? syswrite($writer, $_) : send($writer, $_, 0))
-				or die "write: $!";
+			my $sent = $kind eq 'packets' ? syswrite($writer, $_)
+			                              : send($writer, $_, 0);
+			defined $sent or die "write: $!";
 		}
 	} else {
 		defined syswrite($writer, $input) or die "write: $!";

@@ -5,8 +5,8 @@
 # typed after the end of the input (Ctrl-D) is left to the shell. Out of
 # canonical mode, and from the master side of a pseudoterminal, echo2 takes
 # no byte beyond its two strings, and the master's hang-up is the end of the
-# input. A Windows console, under wine, shows the
-# prompt and reads typed Japanese as UTF-8.
+# input. A Windows console, under wine, shows the prompt and reads typed
+# Japanese as UTF-8.
 echo2=$1 libc=$2
 . "$(dirname "$0")/lib.sh"
 

@@ -10,8 +10,8 @@
 version=$1 changelog=$2 pages=("${@:3}")
 . "$(dirname "$0")/lib.sh"
 
-# source PAGE: the page of the source that PAGE, built or installed, is.
-source() {
+# origin PAGE: the page of the source that PAGE, built or installed, is.
+origin() {
 	case $1 in
 	*/ja/*) echo doc/ja/echo2.1 ;;
 	*) echo doc/echo2.1 ;;
@@ -50,7 +50,7 @@ undated() {
 	[ -n "$date" ] || return 0
 	for page in "${pages[@]}"; do
 		[ "$(th "$page" 's/^\.TH +[^ ]+ +[^ ]+ +([^ ]+).*/\1/p')" = "$date" ] ||
-			wrong+=("$(source "$page")")
+			wrong+=("$(origin "$page")")
 	done
 	[ ${#wrong[@]} = 0 ] || echo "$date ${wrong[*]}"
 }
@@ -60,8 +60,8 @@ for page in "${pages[@]}"; do
 	shown=$(th "$page" 's/^\.TH [^"]*"echo2 ([^"]*)".*/\1/p') fix=''
 	[ "$shown" = "$version" ] || fix="it shows \"${shown:-no version}\", not\
  project()'s $version: keep echo2 as the fourth field of the .TH line of\
- $(source "$page"), which the build writes as \"echo2 $version\"\n"
-	tie "the version of $(source "$page")" "$fix"
+ $(origin "$page"), which the build writes as \"echo2 $version\"\n"
+	tie "the version of $(origin "$page")" "$fix"
 done
 [ -f "$changelog" ] || finish
 
