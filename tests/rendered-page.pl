@@ -4,7 +4,9 @@
 # header line. In each, no line is wider than the width, no message, key
 # name or output form of PAGE is split across lines, no other literal (bold
 # or italic) is hyphenated, no space stands between two Japanese characters,
-# and no line has a gap of five spaces. Each fault is a line.
+# and no line has a gap of five spaces. In Japanese, no line ends with an
+# opening bracket or begins with a closing one or a stop, and no English
+# word is hyphenated. Each fault is a line.
 use strict;
 use warnings;
 use utf8;
@@ -12,6 +14,8 @@ binmode STDIN, ':utf8';
 binmode STDOUT, ':utf8';
 open(my $page, '<:utf8', $ARGV[0]) or die "$ARGV[0]: $!";
 my %literals;
+my $j = '\x{3001}-\x{303f}\x{3040}-\x{30ff}\x{4e00}-\x{9fff}\x{ff01}-\x{ff60}';
+my $japanese = 0;
 sub unescape {
 	my $s = shift;
 	$s =~ s/\\[~ ]/ /g;
@@ -22,6 +26,7 @@ sub unescape {
 	return $s;
 }
 while (<$page>) {
+	$japanese ||= /[$j]/ && !/^\.\\"/;
 	if (/^\.([BI]|BI|IB|[BI]R|R[BI])\s+(.*)/) {
 		my ($macro, $rest) = ($1, $2);
 		my @args = grep { defined } $rest =~ /"([^"]*)"|(\S+)/g;
@@ -42,7 +47,6 @@ while (<$page>) {
 		for /(Ctrl\\?-[A-Z])/g, /\\\(lq(.*?)\\\(rq/g, /「([\x20-\x7e]+)」/g;
 }
 my @literals = grep { length } keys %literals;
-my $j = '\x{3001}-\x{303f}\x{3040}-\x{30ff}\x{4e00}-\x{9fff}\x{ff01}-\x{ff60}';
 my ($width, $text) = (59, '');
 sub check {
 	for my $literal (@literals) {
@@ -75,6 +79,10 @@ while (<STDIN>) {
 	print "at $width columns, a line of $columns: $line\n" if $columns > $width;
 	print "at $width columns, a gap of five spaces: $line\n"
 		if $line =~ s/^ *(?:\d+ +)?//r =~ /\S {5,}\S/;
+	print "at $width columns, a bracket or stop misplaced: $line\n"
+		if $japanese && $line =~ /[（「]$|^ *[）」、。]/;
+	print "at $width columns, an English word hyphenated: $line\n"
+		if $japanese && $line =~ /[A-Za-z]‐$/;
 	s/^ +//;
 	$text .= $_;
 }
