@@ -3,9 +3,11 @@
 # what to change where a tie no longer holds: each mutant of .ci/mutants
 # still changes src/main.cpp; each command that the bare-debian job follows
 # (.ci/documented-steps) is still shown in its document; the Japanese
-# manual translates what the English one says now, whatever its layout.
-# couplings.sh SOURCE [TIE...] checks the TIEs named (mutants, documented,
-# translation), or all.
+# manual translates what the English one says now, whatever its layout;
+# the prompt of src/main.cpp stands as it is in the suite, both pages and
+# the README; each C++ file of src/ is built. couplings.sh SOURCE [TIE...]
+# checks the TIEs named (mutants, documented, translation, prompt,
+# sources), or all.
 source=$1
 . "$(dirname "$0")/lib.sh"
 words=$(cd "$(dirname "$0")" && pwd)/page-words.awk
@@ -43,9 +45,34 @@ translation() {
  translates: line\n}"
 }
 
+prompt() {
+	local line stale=''
+	line=$(sed -n 's/.*puts("\(.*\)").*/\1/p' src/main.cpp)
+	[ "$line" = "$(printf '%b' "$prompt")" ] ||
+		stale+="  \$prompt in tests/lib.sh, by its bytes\n"
+	can perl && [ "$line" != "$(sed -n 's/^\.ie c .* \.ds prompt //p' doc/echo2.1 |
+		perl -CO -pe 's/\\\[u([0-9A-F]{4})\]/chr hex $1/ge')" ] &&
+		stale+="  the .ie line of doc/echo2.1, each character not ASCII as \\\\[uXXXX]\n"
+	grep -qxF ".ds prompt $line" doc/ja/echo2.1 ||
+		stale+="  the .ds prompt line of doc/ja/echo2.1\n"
+	grep -qxF "    $line" README.md || stale+="  the session in README.md\n"
+	tie 'the prompt' "${stale:+src/main.cpp writes the prompt line\
+ \"$line\": write it so in\n$stale}"
+}
+
+sources() {
+	local file unbuilt=''
+	for file in src/*.cpp; do
+		grep -qF " $file" CMakeLists.txt || grep -qF ":$file>" CMakeLists.txt ||
+			unbuilt+="  $file\n"
+	done
+	tie 'the sources built' "${unbuilt:+add each file below to\
+ add_executable(echo2 ...) in CMakeLists.txt, or remove it:\n$unbuilt}"
+}
+
 for name in "${@:2}"; do
 	"$name"
 done
-(($# > 1)) || { mutants; documented; translation; }
+(($# > 1)) || { mutants; documented; translation; prompt; sources; }
 
 finish

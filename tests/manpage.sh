@@ -145,9 +145,9 @@ sed -n 's/^\.SH //p' "$tmp/en.1" | sed 's/^"\(.*\)"$/\1/' >"$tmp/out" 2>"$tmp/er
 check 'sections in the order of man-pages(7)' 0 \
 	"$(printf '%s\n' "${order[@]}" | grep -xF -f "$tmp/out")\n" ''
 
-# example PAGE BLOCK: the command on the first line of an example of PAGE,
-# after "$ " and in bold, with echo2 the one under test, writes what the
-# other lines show.
+# example SOURCE BLOCK: the command on the first line of an example of the
+# page whose source is SOURCE, after "$ " and in bold, with echo2 the one
+# under test, writes what the other lines show.
 echo2() { "${launch[@]}" "$echo2" "$@"; }
 example() {
 	local block=${2//\\(aq/\'}
@@ -159,14 +159,15 @@ example() {
 	command=${command#\$ }
 	status=0
 	(eval "$command") >"$tmp/out" 2>"$tmp/err" || status=$?
-	check "the $1 page: $command" 0 "${want//\\/\\\\}" ''
+	check "the example of $1: $command" 0 "${want//\\/\\\\}" ''
 }
 # Every example of a command and what it writes, in any section.
+declare -A sources=([en]=doc/echo2.1 [ja]=doc/ja/echo2.1)
 for page in en ja; do
 	while IFS= read -r line; do
 		case $line in
 		.EX) block='' ;;
-		.EE) [[ $block != \$\ *$'\n'?* ]] || example "$page" "$block" ;;
+		.EE) [[ $block != \$\ *$'\n'?* ]] || example "${sources[$page]}" "$block" ;;
 		*) block+=$line$'\n' ;;
 		esac
 	done <"$tmp/$page.1"
