@@ -116,7 +116,8 @@ fi
 
 # facts PAGE: what either page must say alike, a fact a line: the sections
 # (the Japanese headings, as Debian's manpages-ja names them, given in
-# English), the exit statuses, the messages and the example blocks.
+# English), the exit statuses, the messages and the example blocks (where
+# a message, in bold, counts as a message alone).
 facts() {
 	sed -n 's/^\.SH //p' "$tmp/$1.1" | sed 's/^"\(.*\)"$/\1/;
 		s/^名前$/NAME/; s/^書式$/SYNOPSIS/; s/^説明$/DESCRIPTION/;
@@ -126,7 +127,7 @@ facts() {
 	sed -n 's/^\.BI\{0,1\} \(.*echo2:.*\)/\1/p' "$tmp/$1.1" |
 		sed 's/\\%//g; s/\\[~ ]/ /g; s/^"\([^"]*\)".*/\1/' | sort |
 		sed 's/^/message /'
-	sed -n '/^\.EX$/,/^\.EE$/s/^/example /p' "$tmp/$1.1"
+	sed -n '/^\.EX$/,/^\.EE$/{/^\.BI\{0,1\} /d;s/^/example /p;}' "$tmp/$1.1"
 }
 facts en >"$tmp/en.facts"
 facts ja >"$tmp/ja.facts"
