@@ -87,9 +87,8 @@ static bool hung_up()
 // that fails, as on /dev/kmsg. The text is put together here, which binds
 // no formatting function at start; no reason comes near its size. What a
 // write leaves, at a file-size limit say, is written again, as stdio does.
-// Whether it was all written: where stderr fails too, the exit status
-// still tells.
-static bool report(char const *what, int error)
+// Where stderr fails too, the report is lost: the exit status still tells.
+static void report(char const *what, int error)
 {
 	char text[256];
 	unsigned size = 0; // as Windows' write() takes it
@@ -102,10 +101,9 @@ static bool report(char const *what, int error)
 		auto const written =
 		        write(STDERR_FILENO, text + done, size - done);
 		if (written <= 0)
-			return false;
+			return;
 		done += static_cast<unsigned>(written);
 	}
-	return true;
 }
 
 // What next_byte gives besides a byte.

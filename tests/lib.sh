@@ -146,6 +146,14 @@ check() {
 	fi
 }
 
+# origin PAGE: the page of the source that PAGE, built or installed, is.
+origin() {
+	case $1 in
+	*/ja/*) echo doc/ja/echo2.1 ;;
+	*) echo doc/echo2.1 ;;
+	esac
+}
+
 # tie NAME FIX: the fact NAME holds where FIX, what to change in which
 # file of the source (printf %b escapes), is empty.
 tie() {

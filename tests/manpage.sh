@@ -163,12 +163,11 @@ example() {
 	check "the example of $1: $command" 0 "${want//\\/\\\\}" ''
 }
 # Every example of a command and what it writes, in any section.
-declare -A sources=([en]=doc/echo2.1 [ja]=doc/ja/echo2.1)
 for page in en ja; do
 	while IFS= read -r line; do
 		case $line in
 		.EX) block='' ;;
-		.EE) [[ $block != \$\ *$'\n'?* ]] || example "${sources[$page]}" "$block" ;;
+		.EE) [[ $block != \$\ *$'\n'?* ]] || example "$(origin "${!page}")" "$block" ;;
 		*) block+=$line$'\n' ;;
 		esac
 	done <"$tmp/$page.1"

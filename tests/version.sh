@@ -10,13 +10,6 @@
 version=$1 changelog=$2 pages=("${@:3}")
 . "$(dirname "$0")/lib.sh"
 
-# origin PAGE: the page of the source that PAGE, built or installed, is.
-origin() {
-	case $1 in
-	*/ja/*) echo doc/ja/echo2.1 ;;
-	*) echo doc/echo2.1 ;;
-	esac
-}
 # th PAGE SED: what the sed -E script SED prints of the .TH line of PAGE,
 # compressed or not.
 th() {
